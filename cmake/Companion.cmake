@@ -1,0 +1,39 @@
+# Companion libraries: loadable libraries with the base names of the
+# system (Cpumod12.so, Hwbroker.so ...), recorded in the trust manifest.
+
+define_property(GLOBAL PROPERTY SONDREL_COMPANIONS BRIEF_DOCS "companion library targets"
+                FULL_DOCS "Targets whose files the trust manifest vouches for.")
+
+# sondrel_companion(<target> <sources>...)
+function(sondrel_companion target)
+  add_library(${target} MODULE ${ARGN})
+  set_target_properties(${target} PROPERTIES PREFIX "" SUFFIX ".so")
+  target_link_options(${target} PRIVATE -Wl,--no-undefined)
+  target_link_libraries(${target} PRIVATE sondrel_contract)
+  install(TARGETS ${target} LIBRARY DESTINATION ${SONDREL_INSTALL_LIBRARY_DIR})
+  set_property(GLOBAL APPEND PROPERTY SONDREL_COMPANIONS ${target})
+endfunction()
+
+# Writes bin/trust.manifest after every build and beside the installed
+# libraries at install time.
+function(sondrel_write_trust_manifest)
+  get_property(companions GLOBAL PROPERTY SONDREL_COMPANIONS)
+  set(names "")
+  foreach(companion IN LISTS companions)
+    list(APPEND names "$<TARGET_FILE_NAME:${companion}>")
+  endforeach()
+  set(list_file ${CMAKE_BINARY_DIR}/trust-manifest-files.txt)
+  file(GENERATE OUTPUT ${list_file} CONTENT "$<JOIN:${names},\n>\n")
+  add_custom_target(trust_manifest ALL
+    COMMAND ${CMAKE_COMMAND} -DDIRECTORY=${SONDREL_OUTPUT_DIR} -DLIST=${list_file}
+            -P ${CMAKE_SOURCE_DIR}/cmake/WriteTrustManifest.cmake
+    COMMENT "Writing the trust manifest" VERBATIM)
+  if(companions)
+    add_dependencies(trust_manifest ${companions})
+  endif()
+  install(FILES ${list_file} DESTINATION ${SONDREL_INSTALL_LIBRARY_DIR} RENAME trust-manifest-files.txt)
+  install(CODE "execute_process(COMMAND \"${CMAKE_COMMAND}\"
+      -DDIRECTORY=\$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${SONDREL_INSTALL_LIBRARY_DIR}
+      -DLIST=\$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${SONDREL_INSTALL_LIBRARY_DIR}/trust-manifest-files.txt
+      -P \"${CMAKE_SOURCE_DIR}/cmake/WriteTrustManifest.cmake\" COMMAND_ERROR_IS_FATAL ANY)")
+endfunction()

@@ -1,0 +1,40 @@
+// Controls of the platform fake that tests link instead of the Linux layer.
+// Libraries are entries registered by the test; load threads are recorded,
+// not started.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace sondrel::platform::fake {
+
+struct FakeLibrary {
+    bool verified = true;   // passes the trust manifest check
+    bool loadable = true;   // LoadLibrary succeeds
+    std::map<std::string, void*> entryPoints;
+};
+
+// Restores the initial state: no libraries, 1 processor, no thread failures.
+void Reset();
+
+// `name` is what FindLibrary is asked for; the fake finds it at "/fake/<name>"
+// (or at `name` itself when it has a directory part).
+void AddLibrary(const std::string& name, FakeLibrary library);
+
+// Names of the libraries loaded and not yet unloaded, in load order.
+std::vector<std::string> LoadedLibraries();
+// Every FindLibrary request, in order.
+std::vector<std::string> SearchLog();
+
+void SetLogicalProcessorCount(int count);
+
+// The start of load thread `index` (0-based) fails; -1: none fails.
+void FailLoadThreadAt(int index);
+
+// "start <i>" and "stop <i>" entries in the order they happened.
+std::vector<std::string> LoadThreadLog();
+// Threads started and not yet stopped, over all LoadThreads objects.
+int RunningLoadThreads();
+
+}  // namespace sondrel::platform::fake
