@@ -23,20 +23,20 @@ struct SondrelRegisterRecord {
 
 struct SondrelRegisterFieldNode {
     std::int32_t fieldId;
-    char* name;                  // private zero-terminated copy
-    std::uint64_t value;         // right-aligned, written by the data module
-    std::int32_t readFlag;       // nonzero once the data module has read the field
+    char* name;             // private zero-terminated copy
+    std::uint64_t value;    // right-aligned, written by the data module
+    std::int32_t readFlag;  // nonzero once the data module has read the field
     SondrelRegisterRecord* reg;
     SondrelRegisterFieldNode* next;  // null: last node
-    std::int32_t reserved;       // not read
+    std::int32_t reserved;           // not read
 };
 
 struct SondrelRegisterFieldList {
-    SondrelRegisterFieldNode* first;  // null: empty list
-    std::int32_t revision;            // written by the data module
-    std::int32_t errorCode;           // written by the data module, 0: none
-    std::int32_t revisionUnavailable; // written by the data module, caller sets 0
-    std::int32_t reserved;            // 0
+    SondrelRegisterFieldNode* first;   // null: empty list
+    std::int32_t revision;             // written by the data module
+    std::int32_t errorCode;            // written by the data module, 0: none
+    std::int32_t revisionUnavailable;  // written by the data module, caller sets 0
+    std::int32_t reserved;             // 0
 };
 
 // Address record of a PCI read by device.
@@ -81,8 +81,9 @@ public:
                                              CpuidRegisters* out) = 0;
     // Slot 7: CPUID with all four input registers (ECX selects the sub-leaf).
     virtual ResultCode SONDREL_CALL RunCpuidWithInputs(std::int32_t processor, std::uint32_t eax,
-                                                       std::uint32_t ebx, std::uint32_t ecx, std::uint32_t edx,
-                                                       std::uint32_t limit, CpuidRegisters* out) = 0;
+                                                       std::uint32_t ebx, std::uint32_t ecx,
+                                                       std::uint32_t edx, std::uint32_t limit,
+                                                       CpuidRegisters* out) = 0;
     virtual ResultCode SONDREL_CALL Reserved8() = 0;
     // Slot 9: a measured processor frequency without a bus clock.
     virtual ResultCode SONDREL_CALL MeasureProcessorFrequency(std::int32_t processor, std::int32_t mode,
@@ -115,12 +116,14 @@ class IPciConfig : public IFreqIDUnknown {
 public:
     virtual ResultCode SONDREL_CALL Reserved3() = 0;
     // Slot 4: read on bus 0; *value is written only on success.
-    virtual ResultCode SONDREL_CALL ReadByDevice(std::int32_t processor, std::int32_t vendor, std::int32_t device,
-                                                 std::int32_t function, std::int32_t offset, std::int32_t size,
-                                                 PciAddress* address, std::uint32_t* value) = 0;
+    virtual ResultCode SONDREL_CALL ReadByDevice(std::int32_t processor, std::int32_t vendor,
+                                                 std::int32_t device, std::int32_t function,
+                                                 std::int32_t offset, std::int32_t size, PciAddress* address,
+                                                 std::uint32_t* value) = 0;
     // Slot 5: read at the given address; *value is written only on success.
-    virtual ResultCode SONDREL_CALL ReadByAddress(std::int32_t processor, std::int32_t bus, std::int32_t vendor,
-                                                  std::int32_t device, std::int32_t function, std::int32_t offset,
+    virtual ResultCode SONDREL_CALL ReadByAddress(std::int32_t processor, std::int32_t bus,
+                                                  std::int32_t vendor, std::int32_t device,
+                                                  std::int32_t function, std::int32_t offset,
                                                   std::int32_t size, std::uint32_t* value) = 0;
 
 protected:

@@ -9,13 +9,14 @@
 extern "C" {
 // Processor module: creates one module object.
 using GetProcessorModuleInterfaceFunction = sondrel::ResultCode (*)(std::int32_t interfaceId,
-                                                                     void* verificationHandle,
-                                                                     const char* dataModuleFileName, void** out);
+                                                                    void* verificationHandle,
+                                                                    const char* dataModuleFileName,
+                                                                    void** out);
 // Hardware broker: yields the broker root for id 1000.
 using GetBrokerModuleInterfaceFunction = sondrel::ResultCode (*)(std::int32_t interfaceId, void** out);
 // Data module: dataModuleLibrary is the data module's own handle.
-using GetDataModuleInterfaceFunction = sondrel::ResultCode (*)(void* dataModuleLibrary, std::int32_t interfaceId,
-                                                                void** out);
+using GetDataModuleInterfaceFunction = sondrel::ResultCode (*)(void* dataModuleLibrary,
+                                                               std::int32_t interfaceId, void** out);
 }
 
 namespace sondrel::export_name {

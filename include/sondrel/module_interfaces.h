@@ -64,8 +64,10 @@ protected:
 
 class ISpeeds : public IFreqIDUnknown {
 public:
-    virtual ResultCode SONDREL_CALL GetExpectedSpeeds(std::int32_t processor, float* cpuMHz, float* busMHz) = 0;
-    virtual ResultCode SONDREL_CALL GetReportedSpeeds(std::int32_t processor, float* cpuMHz, float* busMHz) = 0;
+    virtual ResultCode SONDREL_CALL GetExpectedSpeeds(std::int32_t processor, float* cpuMHz,
+                                                      float* busMHz) = 0;
+    virtual ResultCode SONDREL_CALL GetReportedSpeeds(std::int32_t processor, float* cpuMHz,
+                                                      float* busMHz) = 0;
     // sampleCount, auxOut and auxIn are handed unchanged to the data module.
     virtual ResultCode SONDREL_CALL MeasureSpeeds(std::int32_t processor, float* cpuMHz, float* busMHz,
                                                   std::int32_t sampleCount, std::int32_t* auxOut,
@@ -78,8 +80,8 @@ protected:
 class ICacheSizes : public IFreqIDUnknown {
 public:
     // level 0 to 3 (first-level data, first-level instruction, second, third).
-    virtual ResultCode SONDREL_CALL GetCacheSize(std::int32_t processor, std::int32_t level, std::int32_t* size,
-                                                 std::int32_t* unit) = 0;
+    virtual ResultCode SONDREL_CALL GetCacheSize(std::int32_t processor, std::int32_t level,
+                                                 std::int32_t* size, std::int32_t* unit) = 0;
 
 protected:
     ~ICacheSizes() = default;

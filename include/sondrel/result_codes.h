@@ -8,7 +8,9 @@ namespace sondrel {
 using ResultCode = std::int32_t;
 
 namespace detail {
-constexpr ResultCode Code(std::uint32_t bits) { return static_cast<ResultCode>(bits); }
+constexpr ResultCode Code(std::uint32_t bits) {
+    return static_cast<ResultCode>(bits);
+}
 }  // namespace detail
 
 namespace result {

@@ -10,8 +10,8 @@
 namespace sondrel::platform::fake {
 
 struct FakeLibrary {
-    bool verified = true;   // passes the trust manifest check
-    bool loadable = true;   // LoadLibrary succeeds
+    bool verified = true;  // passes the trust manifest check
+    bool loadable = true;  // LoadLibrary succeeds
     std::map<std::string, void*> entryPoints;
 };
 

@@ -1,0 +1,30 @@
+// State shared by the pieces of the platform fake.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "sondrel/platform/fake.h"
+
+namespace sondrel::platform::fake {
+
+struct LoadedEntry {
+    std::string name;
+    const FakeLibrary* library;
+};
+
+struct State {
+    std::map<std::string, FakeLibrary> libraries;  // by path
+    std::vector<std::string> searchLog;
+    // Each loaded library gets a handle of its own; index into this vector.
+    std::vector<LoadedEntry*> loaded;
+    int processorCount = 1;
+    int failingThread = -1;
+    std::vector<std::string> threadLog;
+    int runningThreads = 0;
+};
+
+State& GetState();
+
+}  // namespace sondrel::platform::fake

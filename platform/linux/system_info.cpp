@@ -1,0 +1,17 @@
+#include "sondrel/platform/system_info.h"
+
+#include <sched.h>
+
+namespace sondrel::platform {
+
+int LogicalProcessorCount() {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (::sched_getaffinity(0, sizeof(set), &set) != 0) {
+        return 1;
+    }
+    const int count = CPU_COUNT(&set);
+    return count > 0 ? count : 1;
+}
+
+}  // namespace sondrel::platform
