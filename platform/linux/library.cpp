@@ -41,7 +41,8 @@ std::optional<std::string> FindLibrary(std::string_view fileName) {
         if (directory.empty()) {
             continue;
         }
-        std::string candidate = directory + "/" + name;
+        std::string candidate = directory;
+        candidate.append("/").append(name);
         if (IsRegularFile(candidate)) {
             return candidate;
         }
