@@ -1,0 +1,100 @@
+#include "sondrel/profile/profile.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace sondrel::profile {
+
+namespace {
+constexpr int kBitsPerRegister = 64;
+constexpr std::uint32_t kVendorMask = 0xFFFFu;
+}  // namespace
+
+CpuidValue Processor::Cpuid(std::uint32_t leaf, std::uint32_t subleaf) const {
+    if (const auto exact = cpuid.find(CpuidKey{leaf, subleaf}); exact != cpuid.end()) {
+        return exact->second;
+    }
+    if (const auto any = cpuid.find(CpuidKey{leaf, std::nullopt}); any != cpuid.end()) {
+        return any->second;
+    }
+    return CpuidValue{};
+}
+
+std::optional<std::int32_t> Processor::CpuidFault(std::uint32_t leaf, std::uint32_t subleaf) const {
+    if (const auto exact = faults.cpuid.find(CpuidKey{leaf, subleaf}); exact != faults.cpuid.end()) {
+        return exact->second;
+    }
+    if (const auto any = faults.cpuid.find(CpuidKey{leaf, std::nullopt}); any != faults.cpuid.end()) {
+        return any->second;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uint64_t> Processor::ReadMsrField(std::uint32_t msrNumber, std::int32_t lowBit,
+                                                     std::int32_t width) const {
+    const auto found = msr.find(msrNumber);
+    if (found == msr.end()) {
+        return std::nullopt;
+    }
+    if (lowBit < 0 || lowBit >= kBitsPerRegister || width < 1 || width > kBitsPerRegister - lowBit) {
+        return std::nullopt;
+    }
+    const std::uint64_t shifted = found->second >> lowBit;
+    const std::uint64_t mask =
+        width == kBitsPerRegister ? ~std::uint64_t{0} : (std::uint64_t{1} << width) - 1;
+    return shifted & mask;
+}
+
+std::optional<std::uint16_t> PciDevice::Vendor() const {
+    const auto found = registers.find(0);
+    if (found == registers.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint16_t>(found->second & kVendorMask);
+}
+
+std::uint32_t PciDevice::Read(std::int32_t offset, std::int32_t size) const {
+    std::uint32_t value = 0;
+    for (std::int32_t i = 0; i < size; ++i) {
+        const std::int32_t byte = offset + i;
+        const auto found = registers.find(byte & ~3);
+        const std::uint32_t word = found == registers.end() ? 0 : found->second;
+        value |= ((word >> (8 * (byte & 3))) & 0xFFu) << (8 * i);
+    }
+    return value;
+}
+
+const Processor* Profile::FindProcessor(std::int32_t number) const {
+    if (number < 1 || number > ProcessorCount()) {
+        return nullptr;
+    }
+    return &processors[static_cast<std::size_t>(number - 1)];
+}
+
+const PciDevice* Profile::FindPciDevice(const PciAddressKey& address) const {
+    const auto found = pci.find(address);
+    return found == pci.end() ? nullptr : &found->second;
+}
+
+std::string LoadError::Message() const {
+    std::string line = path + ": ";
+    if (!field.empty()) {
+        line += field + ": ";
+    }
+    return line + problem;
+}
+
+std::string ChooseProfilePath() {
+    const char* chosen = std::getenv(kProfileVariable);
+    if (chosen != nullptr && *chosen != '\0') {
+        return chosen;
+    }
+    std::error_code error;
+    if (std::filesystem::exists(kDefaultProfile, error)) {
+        return kDefaultProfile;
+    }
+    return std::string(SONDREL_INSTALLED_PROFILE_DIR) + "/default.json";
+}
+
+}  // namespace sondrel::profile
