@@ -1,0 +1,62 @@
+// What distinguishes one generation module from another: its tables and
+// policies. The framework reads only this; behaviour beyond it is a virtual
+// step of CProcessorModule.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "sondrel/module/feature_table.h"
+#include "sondrel/module/register_dispatch.h"
+#include "sondrel/module/register_field_table.h"
+
+namespace sondrel::module {
+
+// Cache size units of GetCacheSize.
+inline constexpr std::int32_t kKilobyteUnit = 1;
+inline constexpr std::int32_t kThousandMicroOperationsUnit = 3;  // trace caches
+inline constexpr std::int32_t kInstructionCacheLevel = 1;
+
+enum class LoadThreadPolicy {
+    kOnePerLogicalProcessor,
+    kSingleThenWait,  // one thread, then a pause of 1 ms before the snapshot
+    kNone,
+};
+
+enum class MeasurementSlot {
+    kFrequencies,         // processor and bus clock (slot 10)
+    kProcessorFrequency,  // processor only (slot 9); the bus output is not written
+};
+
+struct ProductCodeRange {
+    std::int32_t first;
+    std::int32_t last;
+};
+
+struct GraphicsCodeRow {
+    std::int32_t deviceId;
+    std::int32_t code;
+};
+
+struct GenerationDescription {
+    std::int32_t moduleNumber;  // n of Cpumod<n>, which also names the language file
+    // Interface ids beyond 1000 and 4000 that the module answers.
+    std::span<const std::int32_t> interfaces;
+    std::span<const RegisterFieldRow> registerFields;
+    LoadThreadPolicy loadThreads = LoadThreadPolicy::kOnePerLogicalProcessor;
+    MeasurementSlot measurementSlot = MeasurementSlot::kFrequencies;
+    std::int32_t measurementMode = 0;
+    std::span<const FeatureRow> features;
+    // Product codes whose register pass ends with the mobile rule.
+    std::span<const ProductCodeRange> mobileRuleProductCodes;
+    // Graphics device ids and their codes (GetGraphicsCode).
+    std::span<const GraphicsCodeRow> graphicsCodes;
+    // Unit of level 1, a trace cache in some generations.
+    std::int32_t instructionCacheUnit = kKilobyteUnit;
+    float nominalBusMHz = 100.0f;
+    TdpRule tdpRule;
+};
+
+bool InRanges(std::span<const ProductCodeRange> ranges, std::int32_t productCode);
+
+}  // namespace sondrel::module

@@ -1,0 +1,13 @@
+#include "sondrel/module/generation.h"
+
+#include <algorithm>
+
+namespace sondrel::module {
+
+bool InRanges(std::span<const ProductCodeRange> ranges, std::int32_t productCode) {
+    return std::any_of(ranges.begin(), ranges.end(), [productCode](const ProductCodeRange& range) {
+        return productCode >= range.first && productCode <= range.last;
+    });
+}
+
+}  // namespace sondrel::module
