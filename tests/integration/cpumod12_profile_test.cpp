@@ -133,6 +133,28 @@ TEST(Cpumod12OnProfile, ProcessorTypeOneIsNotHandledAndReadsOnlyTheRevision) {
     root->DropReference();
 }
 
+TEST(Cpumod12OnProfile, ProcessorsOutsideItsModelsAreNotHandled) {
+    // Leaf-1 signatures: model nibble 7, and extended model 6 with model 14.
+    for (const std::uint32_t leaf1 : {0x00090679u, 0x000606E9u}) {
+        nlohmann::json profile = ReadProfile(kDesktopProfile);
+        SetCpuid(profile, 1, 0, "eax", leaf1);
+        ModuleOnProfile harness;
+        const auto [code, root] = InitialiseOn(harness, profile);
+        ASSERT_EQ(code, result::kSuccess);
+        auto* info = Lookup<ICPUInfo>(root, interface_id::kCPUInfo);
+        std::int32_t product = 0;
+        EXPECT_EQ(info->GetProductCode(1, &product), result::kSuccess);
+        EXPECT_EQ(product, 4) << std::hex << leaf1;
+        info->DropReference();
+        auto* speeds = Lookup<ISpeeds>(root, interface_id::kSpeeds);
+        float cpu = -1, bus = -1;
+        EXPECT_EQ(speeds->GetExpectedSpeeds(1, &cpu, &bus), result::kSuccess);
+        EXPECT_EQ(cpu, 0.0f);
+        speeds->DropReference();
+        root->DropReference();
+    }
+}
+
 struct FailureCase {
     const char* name;
     void (*change)(nlohmann::json&);

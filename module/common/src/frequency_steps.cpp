@@ -13,7 +13,7 @@ float CProcessorModule::NominalBusQuery() {
 }
 
 void CProcessorModule::DecideFrequencySupport() {
-    // Filled by the frequency work: model gate, decision table, reconciliation.
+    // Filled by the frequency work: the decision table and the reconciliation.
 }
 
 }  // namespace sondrel::module

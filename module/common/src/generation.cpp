@@ -10,4 +10,8 @@ bool InRanges(std::span<const ProductCodeRange> ranges, std::int32_t productCode
     });
 }
 
+bool Contains(std::span<const std::int32_t> values, std::int32_t value) {
+    return std::find(values.begin(), values.end(), value) != values.end();
+}
+
 }  // namespace sondrel::module

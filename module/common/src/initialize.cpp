@@ -68,6 +68,11 @@ ResultCode CProcessorModule::RunSteps(std::int32_t processor) {
     return result::kSuccess;
 }
 
+void CProcessorModule::MarkNotHandled() {
+    snapshot_.productCode = kProductNotHandled;
+    snapshot_.expectedCpuMHz = 0.0f;
+}
+
 ResultCode CProcessorModule::RunCompletionStep() {
     if (snapshot_.productCode == kProductNotHandled) {
         return result::kSuccess;
@@ -78,8 +83,16 @@ ResultCode CProcessorModule::RunCompletionStep() {
         ComputeRatioFrequency();
     }
     snapshot_.reportedBusMHz = generation_.nominalBusMHz;
-    DecideFrequencySupport();
-    CountDisabledCores();
+    if (Contains(generation_.decisionModels, snapshot_.model)) {
+        if (Contains(generation_.decisionExtendedModels, snapshot_.extendedModel)) {
+            DecideFrequencySupport();
+        } else {
+            MarkNotHandled();
+        }
+        CountDisabledCores();
+    } else {
+        MarkNotHandled();
+    }
     return refresh;
 }
 

@@ -22,6 +22,9 @@ constexpr std::array kMobileRuleProductCodes = {
     module::ProductCodeRange{131, 161},
 };
 
+constexpr std::array kDecisionModels = {0, 1, 2, 3, 4, 5, 14};
+constexpr std::array kDecisionExtendedModels = {4, 5, 8, 9};
+
 module::GenerationDescription Describe() {
     module::GenerationDescription generation{};
     generation.moduleNumber = kModuleNumber;
@@ -34,6 +37,8 @@ module::GenerationDescription Describe() {
     // The graphics-identifier rows come with the PCI work.
     generation.graphicsCodes = {};
     generation.nominalBusMHz = module::kNominalBusMHz;
+    generation.decisionModels = kDecisionModels;
+    generation.decisionExtendedModels = kDecisionExtendedModels;
     return generation;
 }
 

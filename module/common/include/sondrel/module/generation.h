@@ -55,8 +55,14 @@ struct GenerationDescription {
     std::int32_t instructionCacheUnit = kKilobyteUnit;
     float nominalBusMHz = 100.0f;
     TdpRule tdpRule;
+    // Model nibbles that reach the frequency support decision and the
+    // disabled-core count; among them, the extended models the decision
+    // knows. Any other processor is not handled by the module.
+    std::span<const std::int32_t> decisionModels;
+    std::span<const std::int32_t> decisionExtendedModels;
 };
 
 bool InRanges(std::span<const ProductCodeRange> ranges, std::int32_t productCode);
+bool Contains(std::span<const std::int32_t> values, std::int32_t value);
 
 }  // namespace sondrel::module

@@ -135,7 +135,8 @@ protected:
     virtual void ComputeRatioFrequency();
     // The bus frequency the module reports beside a measured core frequency.
     virtual float NominalBusQuery();
-    // Completion step 4: model gate and decision table, with reconciliation. Filled by the frequency work.
+    // Completion step 4, for the models the generation decides on: the decision
+    // table and the reconciliation. Filled by the frequency work.
     virtual void DecideFrequencySupport();
     // Completion step 5: disabled cores. Filled by the PCI work.
     virtual void CountDisabledCores();
@@ -186,6 +187,8 @@ private:
     ResultCode RunRegisterPass(IRegisterFields& fields, std::int32_t processor);
     ResultCode ReadRegisterFields(IRegisterFields& fields, std::int32_t processor);
     ResultCode RunCompletionStep();
+    // productCode 4 and no expected frequency: a processor this module does not handle.
+    void MarkNotHandled();
     ResultCode RunSteps(std::int32_t processor);
 
     const GenerationDescription& generation_;
