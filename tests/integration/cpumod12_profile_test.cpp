@@ -300,11 +300,3 @@ TEST(Cpumod12OnProfile, ATamperedDataModuleCountsAsMissing) {
     EXPECT_EQ(harness.Create(copy.c_str(), &root), result::kFileNotFound);
     EXPECT_EQ(root, nullptr);
 }
-
-TEST(Cpumod12OnProfile, ExportHasCLinkage) {
-    platform::LibraryHandle library =
-        platform::LoadLibrary((fs::path(SONDREL_OUTPUT_DIR) / "Cpumod12.so").string());
-    ASSERT_NE(library, nullptr);
-    EXPECT_NE(platform::FindEntryPoint(library, "GetProcessorModuleInterface"), nullptr);
-    platform::UnloadLibrary(library);
-}

@@ -124,19 +124,19 @@ std::string Profile(const std::string& name, const std::string& text) {
 // A register-field list as a processor module builds it.
 class FieldList {
 public:
-    struct Spec {
+    struct FieldRequest {
         std::string name;
         std::uint32_t msr;
         std::int32_t lowBit;
         std::int32_t width;
     };
 
-    explicit FieldList(const std::vector<Spec>& specs) {
-        for (const Spec& spec : specs) {
+    explicit FieldList(const std::vector<FieldRequest>& requests) {
+        for (const FieldRequest& request : requests) {
             Entry& entry = entries_.emplace_back();
-            entry.name = spec.name;
-            entry.bits = BitRecord{spec.lowBit, spec.width, 0};
-            entry.reg = RegisterRecord{spec.msr, &entry.bits, 0};
+            entry.name = request.name;
+            entry.bits = BitRecord{request.lowBit, request.width, 0};
+            entry.reg = RegisterRecord{request.msr, &entry.bits, 0};
             entry.node = RegisterFieldNode{0, entry.name.data(), 0xDEADu, 0, &entry.reg, nullptr, 0};
         }
         for (std::size_t i = 0; i + 1 < entries_.size(); ++i) {
