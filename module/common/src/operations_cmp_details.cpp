@@ -1,20 +1,10 @@
 // ICPUCMPDetails: core, thread, package and cache-instance counts. Every
 // output is checked for null like the other operations'.
+#include "answer.h"
 #include "sondrel/module/processor_module.h"
 #include "sondrel/module/wrapping_arithmetic.h"
 
 namespace sondrel::module {
-
-namespace {
-
-ResultCode Answer(ResultCode status, std::int32_t value, std::int32_t* out) {
-    if (status == result::kSuccess) {
-        *out = value;
-    }
-    return status;
-}
-
-}  // namespace
 
 ResultCode SONDREL_CALL CProcessorModule::GetThreadCount(std::int32_t processor, std::int32_t* count) {
     return Answer(CheckQuery(processor, {count}), snapshot_.fields.Value(field_id::kThreadCount), count);

@@ -1,18 +1,8 @@
 // ICPUSignature: the fields of CPUID leaf 1.
+#include "answer.h"
 #include "sondrel/module/processor_module.h"
 
 namespace sondrel::module {
-
-namespace {
-
-ResultCode Answer(ResultCode status, std::int32_t value, std::int32_t* out) {
-    if (status == result::kSuccess) {
-        *out = value;
-    }
-    return status;
-}
-
-}  // namespace
 
 ResultCode SONDREL_CALL CProcessorModule::GetExtendedFamily(std::int32_t processor, std::int32_t* value) {
     return Answer(CheckQuery(processor, {value}), snapshot_.extendedFamily, value);
