@@ -32,8 +32,10 @@ void CProcessorModule::DecideFrequencySupport() {
             s.expectedBusMHz = generation_.expectedBusMHz;
             s.expectedCpuMHz = BrandStringFrequency(s.processorName);
             if (s.expectedCpuMHz <= 0.0f) {
+                // No rated frequency: no expected values at all, the bus included.
                 s.productCode = kProductUnclassified;
                 s.expectedCpuMHz = 0.0f;
+                s.expectedBusMHz = 0.0f;
             }
             Reconcile();
             break;
