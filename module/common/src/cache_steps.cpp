@@ -17,6 +17,11 @@ constexpr std::uint32_t kReadCountMask = 0xFFu;
 
 enum CacheIndex : std::size_t { kLevel1Data, kLevel1Instruction, kLevel2, kLevel3 };
 
+// Cache levels as leaf 4 numbers them.
+constexpr std::int32_t kFirstLevel = 1;
+constexpr std::int32_t kSecondLevel = 2;
+constexpr std::int32_t kThirdLevel = 3;
+
 // Walks leaf 4 until a read fails, an entry has no type, sub-leaf 4 was read,
 // or `visit` returns false.
 template <class Visit>
@@ -66,13 +71,13 @@ void CProcessorModule::EnumerateDeterministicCaches(IProcessorAccess& access, st
     WalkDeterministicCaches(
         access, processor, snapshot_.maxStandardLeaf, [&sizes](const DeterministicCache& cache) {
             switch (cache.level) {
-                case 1:
+                case kFirstLevel:
                     sizes[cache.type == kDataCache ? kLevel1Data : kLevel1Instruction] = cache.sizeKB;
                     return true;
-                case 2:
+                case kSecondLevel:
                     sizes[kLevel2] = cache.sizeKB;
                     return true;
-                case 3:
+                case kThirdLevel:
                     sizes[kLevel3] = cache.sizeKB;
                     return true;
                 default:
@@ -87,10 +92,10 @@ void CProcessorModule::ComputeCacheSharing(IProcessorAccess& access, std::int32_
     WalkDeterministicCaches(
         access, processor, snapshot_.maxStandardLeaf, [&counts, cores](const DeterministicCache& cache) {
             switch (cache.level) {
-                case 1:
+                case kFirstLevel:
                     counts[cache.type == kDataCache ? kLevel1Data : kLevel1Instruction] = cores;
                     return true;
-                case 2:
+                case kSecondLevel:
                     counts[kLevel2] = cores;
                     return true;
                 default:
