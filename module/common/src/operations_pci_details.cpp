@@ -1,14 +1,8 @@
 // ICPUPCIDetails: values read from PCI configuration space.
-#include <algorithm>
-
+#include "sondrel/module/pci.h"
 #include "sondrel/module/processor_module.h"
 
 namespace sondrel::module {
-
-namespace {
-constexpr std::int32_t kNoGraphics = -3;
-constexpr std::int32_t kUnknownGraphics = 0;
-}  // namespace
 
 ResultCode SONDREL_CALL CProcessorModule::GetPciLinkValues(std::int32_t processor, std::int32_t* first,
                                                            std::int32_t* second) {
@@ -63,18 +57,7 @@ ResultCode SONDREL_CALL CProcessorModule::GetGraphicsCode(std::int32_t processor
     if (status != result::kSuccess) {
         return status;
     }
-    // The identifier whose code depends on the base TDP joins this lookup
-    // with the PCI work's graphics table.
-    const std::int32_t deviceId = snapshot_.graphicsDeviceId;
-    const auto& rows = generation_.graphicsCodes;
-    const auto row = std::find_if(rows.begin(), rows.end(), [deviceId](const GraphicsCodeRow& candidate) {
-        return candidate.deviceId == deviceId;
-    });
-    if (deviceId == 0) {
-        *code = kNoGraphics;
-    } else {
-        *code = row == rows.end() ? kUnknownGraphics : row->code;
-    }
+    *code = GraphicsCode(generation_.graphicsCodes, snapshot_.graphicsDeviceId, snapshot_.tdpWatts);
     return result::kSuccess;
 }
 

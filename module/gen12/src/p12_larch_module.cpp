@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "sondrel/gen12/cache_descriptor_table.h"
+#include "sondrel/gen12/frequency_decision_table.h"
+#include "sondrel/gen12/pci_tables.h"
 #include "sondrel/gen12/register_field_table.h"
 #include "sondrel/interface_ids.h"
 #include "sondrel/module/create_module.h"
@@ -34,11 +37,14 @@ module::GenerationDescription Describe() {
     generation.measurementSlot = module::MeasurementSlot::kFrequencies;
     generation.features = module::StandardFeatureRows();
     generation.mobileRuleProductCodes = kMobileRuleProductCodes;
-    // The graphics-identifier rows come with the PCI work.
-    generation.graphicsCodes = {};
+    generation.graphicsCodes = GraphicsCodeTable();
     generation.nominalBusMHz = module::kNominalBusMHz;
     generation.decisionModels = kDecisionModels;
     generation.decisionExtendedModels = kDecisionExtendedModels;
+    generation.cacheDescriptors = CacheDescriptorTable();
+    generation.frequencyDecisions = FrequencyDecisionTable();
+    generation.expectedBusMHz = module::kNominalBusMHz;
+    generation.pciActiveCoreProductCodes = PciActiveCoreProductCodes();
     return generation;
 }
 

@@ -279,12 +279,13 @@ TEST_F(QueriesTest, PciLinkValuesWaitForThePciStep) {
     ASSERT_EQ(Initialize(1), 0);
     std::int32_t first = 5;
     std::int32_t second = 5;
-    EXPECT_EQ(Module().GetPciLinkValues(1, &first, &second), result::kPciDetailsUnavailable);
-    EXPECT_EQ(first, 5);
-    Module().Snapshot().pciDetailsValid = 1;
     EXPECT_EQ(Module().GetPciLinkValues(1, &first, &second), 0);
     EXPECT_EQ(first, 0);
     EXPECT_EQ(second, 0);
+    Module().Snapshot().pciDetailsValid = 0;
+    first = 5;
+    EXPECT_EQ(Module().GetPciLinkValues(1, &first, &second), result::kPciDetailsUnavailable);
+    EXPECT_EQ(first, 5);
 }
 
 TEST_F(QueriesTest, GraphicsCodeOfNoDeviceIsMinusThree) {

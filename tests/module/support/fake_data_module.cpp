@@ -138,8 +138,11 @@ ResultCode SONDREL_CALL FakeDataModule::MeasureProcessorFrequency(std::int32_t p
     if (const ResultCode failure = Failure(DataOperation::kMeasureProcessorFrequency)) {
         return failure;
     }
-    *cpuMHz = measuredCpuMHz;
-    return result::kSuccess;
+    const Measurement answer = NextMeasurement();
+    if (answer.code == result::kSuccess) {
+        *cpuMHz = answer.cpuMHz;
+    }
+    return answer.code;
 }
 
 ResultCode SONDREL_CALL FakeDataModule::MeasureFrequencies(std::int32_t processor, std::int32_t mode,
@@ -150,9 +153,12 @@ ResultCode SONDREL_CALL FakeDataModule::MeasureFrequencies(std::int32_t processo
     if (const ResultCode failure = Failure(DataOperation::kMeasureFrequencies)) {
         return failure;
     }
-    *cpuMHz = measuredCpuMHz;
-    *busMHz = measuredBusMHz;
-    return result::kSuccess;
+    const Measurement answer = NextMeasurement();
+    if (answer.code == result::kSuccess) {
+        *cpuMHz = answer.cpuMHz;
+        *busMHz = answer.busMHz;
+    }
+    return answer.code;
 }
 
 ResultCode SONDREL_CALL FakeDataModule::GetSystemCounts(std::int32_t* first, std::int32_t* second,
@@ -186,20 +192,45 @@ ResultCode SONDREL_CALL FakeDataModule::ReadRegisterFields(std::int32_t /*proces
     return Failure(DataOperation::kReadRegisterFields);
 }
 
-ResultCode SONDREL_CALL FakeDataModule::ReadByDevice(std::int32_t /*processor*/, std::int32_t /*vendor*/,
-                                                     std::int32_t /*device*/, std::int32_t /*function*/,
-                                                     std::int32_t /*offset*/, std::int32_t /*size*/,
-                                                     PciAddress* /*address*/, std::uint32_t* value) {
-    *value = 0;
+Measurement FakeDataModule::NextMeasurement() const {
+    if (measurements.empty()) {
+        return {measuredCpuMHz, measuredBusMHz};
+    }
+    // measureCalls already holds the current call.
+    const std::size_t index = std::min(measureCalls.size() - 1, measurements.size() - 1);
+    return measurements[index];
+}
+
+ResultCode FakeDataModule::ReadPci(PciCall call, std::uint32_t* value) {
+    call.preset = *value;
+    pciCalls.push_back(call);
+    if (pciFaults.count(call.reg) != 0) {
+        throw PciFault{};
+    }
+    if (const auto failure = pciFailures.find(call.reg); failure != pciFailures.end()) {
+        return failure->second;
+    }
+    const auto found = pciRegisters.find(call.reg);
+    *value = found == pciRegisters.end() ? 0 : found->second;
     return result::kSuccess;
 }
 
-ResultCode SONDREL_CALL FakeDataModule::ReadByAddress(std::int32_t /*processor*/, std::int32_t /*bus*/,
-                                                      std::int32_t /*vendor*/, std::int32_t /*device*/,
-                                                      std::int32_t /*function*/, std::int32_t /*offset*/,
-                                                      std::int32_t /*size*/, std::uint32_t* value) {
-    *value = 0;
-    return result::kSuccess;
+ResultCode SONDREL_CALL FakeDataModule::ReadByDevice(std::int32_t /*processor*/, std::int32_t vendor,
+                                                     std::int32_t device, std::int32_t function,
+                                                     std::int32_t offset, std::int32_t size,
+                                                     PciAddress* address, std::uint32_t* value) {
+    PciCall call{true, vendor, {0, device, function, offset}, size, 0};
+    if (address != nullptr) {
+        call.address = *address;
+    }
+    return ReadPci(call, value);
+}
+
+ResultCode SONDREL_CALL FakeDataModule::ReadByAddress(std::int32_t /*processor*/, std::int32_t bus,
+                                                      std::int32_t vendor, std::int32_t device,
+                                                      std::int32_t function, std::int32_t offset,
+                                                      std::int32_t size, std::uint32_t* value) {
+    return ReadPci({false, vendor, {bus, device, function, offset}, size, 0}, value);
 }
 
 }  // namespace sondrel::test

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <compare>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -46,6 +47,34 @@ struct MeasureCall {
     std::int32_t auxIn;
 };
 
+// A PCI configuration register: bus, device, function and offset.
+struct PciRegister {
+    std::int32_t bus;
+    std::int32_t device;
+    std::int32_t function;
+    std::int32_t offset;
+    auto operator<=>(const PciRegister&) const = default;
+};
+
+struct PciCall {
+    bool byDevice;  // the read by device, else the read by address
+    std::int32_t vendor;
+    PciRegister reg;
+    std::int32_t size;
+    std::uint32_t preset;  // what the value output held
+    PciAddress address{};  // the address record of a read by device
+};
+
+// What a scripted PCI read throws to stand for a fault inside the data module.
+struct PciFault {};
+
+// One answer of the measurement operations; code nonzero: the call fails.
+struct Measurement {
+    float cpuMHz;
+    float busMHz;
+    ResultCode code = 0;
+};
+
 struct CpuidCall {
     std::uint32_t leaf;
     std::uint32_t subleaf;
@@ -79,6 +108,14 @@ public:
     std::array<std::int32_t, 3> systemCounts{1, 1, 1};
     std::map<DataOperation, ResultCode> failures;
 
+    // When not empty, the n-th measurement call answers the n-th entry (the
+    // last repeats) instead of measuredCpuMHz and measuredBusMHz.
+    std::vector<Measurement> measurements;
+    // PCI: a register not listed reads 0.
+    std::map<PciRegister, std::uint32_t> pciRegisters;
+    std::map<PciRegister, ResultCode> pciFailures;
+    std::set<PciRegister> pciFaults;  // reads that throw PciFault
+
     void SetLeaf(std::uint32_t leaf, CpuidRegisters registers, std::uint32_t subleaf = 0) {
         cpuid[{leaf, subleaf}] = registers;
     }
@@ -88,6 +125,7 @@ public:
     std::vector<std::vector<ListedField>> registerLists;  // one per ReadRegisterFields call
     std::vector<MeasureCall> measureCalls;
     std::vector<CpuidCall> cpuidCalls;
+    std::vector<PciCall> pciCalls;
 
     // ---- The three interfaces.
     ResultCode SONDREL_CALL LookupInterface(std::int32_t interfaceId, void** out) override;
@@ -127,6 +165,9 @@ private:
     static ResultCode Entry(void* library, std::int32_t interfaceId, void** out);
     ResultCode Failure(DataOperation operation) const;
     CpuidRegisters Leaf(std::uint32_t leaf, std::uint32_t subleaf) const;
+    ResultCode ReadPci(PciCall call, std::uint32_t* value);
+    // The scripted answer of the current measurement call.
+    Measurement NextMeasurement() const;
 
     std::int32_t references_ = 0;
 };

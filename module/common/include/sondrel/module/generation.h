@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
+#include "sondrel/module/cache_descriptors.h"
 #include "sondrel/module/feature_table.h"
 #include "sondrel/module/register_dispatch.h"
 #include "sondrel/module/register_field_table.h"
@@ -36,6 +38,24 @@ struct ProductCodeRange {
 struct GraphicsCodeRow {
     std::int32_t deviceId;
     std::int32_t code;
+    // Only with this base TDP; an identifier whose code depends on it has a
+    // row per TDP.
+    std::optional<double> requiredTdpWatts{};
+};
+
+// Outcomes of the frequency support decision. kDeriveOrClear is Derive for
+// a pre-production processor and Clear otherwise.
+enum class FrequencyOutcome { kDerive, kClear, kDeriveOrClear, kUnsupported };
+
+// One row of a frequency support decision table; the first row that
+// matches decides, and a processor no row matches is unsupported.
+struct FrequencyDecisionRow {
+    std::int32_t extendedModel;
+    std::int32_t model;
+    std::int32_t lowestStepping;
+    std::int32_t highestStepping;
+    std::span<const ProductCodeRange> productCodes;  // empty: every product code
+    FrequencyOutcome outcome;
 };
 
 struct GenerationDescription {
@@ -60,6 +80,14 @@ struct GenerationDescription {
     // knows. Any other processor is not handled by the module.
     std::span<const std::int32_t> decisionModels;
     std::span<const std::int32_t> decisionExtendedModels;
+    // Leaf-2 descriptor bytes by level.
+    std::span<const CacheDescriptorRow> cacheDescriptors;
+    std::span<const FrequencyDecisionRow> frequencyDecisions;
+    // The bus frequency a processor is rated for when it gets expected values.
+    float expectedBusMHz = 100.0f;
+    // Product codes whose disabled cores are counted against the active
+    // cores read from PCI configuration space.
+    std::span<const ProductCodeRange> pciActiveCoreProductCodes;
 };
 
 bool InRanges(std::span<const ProductCodeRange> ranges, std::int32_t productCode);

@@ -189,6 +189,13 @@ private:
     ResultCode RunCompletionStep();
     // productCode 4 and no expected frequency: a processor this module does not handle.
     void MarkNotHandled();
+    // End of the Derive outcome: snaps the reported values onto the expected
+    // ones and measures once more when they still fall short.
+    void Reconcile();
+    // The steps of the PCI reads before the third-level cache count.
+    ResultCode ReadPciDetails(IPciConfig& pci, std::int32_t processor);
+    ResultCode ReadActiveCores(IPciConfig& pci, std::int32_t processor);
+    ResultCode ProbeGraphics(IPciConfig& pci, std::int32_t processor);
     ResultCode RunSteps(std::int32_t processor);
 
     const GenerationDescription& generation_;

@@ -15,6 +15,10 @@ constexpr std::int32_t WrappingAdd(std::int32_t left, std::int32_t right) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(left) + static_cast<std::uint32_t>(right));
 }
 
+constexpr std::int32_t WrappingSubtract(std::int32_t left, std::int32_t right) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(left) - static_cast<std::uint32_t>(right));
+}
+
 // Truncating division; the one overflowing quotient (minimum ÷ −1) wraps.
 // The divisor must not be 0.
 constexpr std::int32_t WrappingDivide(std::int32_t dividend, std::int32_t divisor) {
