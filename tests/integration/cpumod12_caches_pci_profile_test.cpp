@@ -118,7 +118,7 @@ TEST(Cpumod12PciOnProfile, FourCoresEightThreads) {
     EXPECT_EQ(Ask(root, interface_id::kCPUCMPDetails, &ICPUCMPDetails::GetPackageThreadCount), 8);
     EXPECT_EQ(Ask(root, interface_id::kCPUCMPDetails, &ICPUCMPDetails::GetPackageCount), 1);
     EXPECT_EQ(Ask(root, interface_id::kCPUCMPDetails, &ICPUCMPDetails::GetDisabledCoreCount), 0);
-    EXPECT_EQ(Ask(root, interface_id::kCPUPCIDetails, &ICPUPCIDetails::GetChipsetDeviceId), 0xA2C5);
+    EXPECT_EQ(Ask(root, interface_id::kCPUPCIDetails, &ICPUPCIDetails::GetChipsetDeviceId), 0x5D31);
 
     auto* pci = Lookup<ICPUPCIDetails>(root, interface_id::kCPUPCIDetails);
     std::int32_t first = 7;

@@ -450,20 +450,20 @@ TEST(PciConfig, ReadsConfigurationRegistersOfTheProfile) {
     std::uint32_t value = 3;
     // Offset 2 spans the device identifier and the low half of the next register.
     ASSERT_EQ(pci->ReadByAddress(1, 0, kVendor, 31, 0, 2, 4, &value), result::kSuccess);
-    EXPECT_EQ(value, 0x0007A2C5u);
+    EXPECT_EQ(value, 0x00075D31u);
     ASSERT_EQ(pci->ReadByDevice(1, kVendor, 2, 0, 0, 4, nullptr, &value), result::kSuccess);
-    EXPECT_EQ(value, 0x59125A17u);
+    EXPECT_EQ(value, 0x5C055A17u);
     PciAddress record{0, static_cast<std::int32_t>(kVendor), 0, 0, 0x54, 4};
     ASSERT_EQ(pci->ReadByDevice(1, kVendor, 0, 0, 0x54, 4, &record, &value), result::kSuccess);
     EXPECT_EQ(value, 0x11u);
     ASSERT_EQ(pci->ReadByAddress(1, 0, kVendor, 0, 0, 0x80, 4, &value), result::kSuccess);
     EXPECT_EQ(value, 0u) << "unlisted register of a present device";
     ASSERT_EQ(pci->ReadByAddress(1, 0, kVendor, 0, 0, 3, 1, &value), result::kSuccess);
-    EXPECT_EQ(value, 0x59u);
+    EXPECT_EQ(value, 0x5Bu);
     ASSERT_EQ(pci->ReadByAddress(1, 0, kVendor, 0, 0, 2, 2, &value), result::kSuccess);
-    EXPECT_EQ(value, 0x591Fu);
+    EXPECT_EQ(value, 0x5B1Fu);
     ASSERT_EQ(pci->ReadByAddress(1, 0, 0xFFFF, 31, 0, 0, 4, &value), result::kSuccess);
-    EXPECT_EQ(value, 0xA2C55A17u) << "vendor 0xFFFF accepts any device";
+    EXPECT_EQ(value, 0x5D315A17u) << "vendor 0xFFFF accepts any device";
 }
 
 TEST(PciConfig, AbsentDevicesReadAllOnesAndBadRequestsFailWithoutWriting) {
@@ -511,7 +511,7 @@ const char* const kFaultProfile = R"({
       "msr": {"0x35": "0x00040008", "0x199": "0x100002A00"},
       "faults": {"unreadFields": ["CoreCount", "TurboDisable"], "listErrorCode": 5, "revisionUnavailable": true}},
     {"logicalProcessors": 1, "faults": {"registerFields": "0x80041F40", "listErrorCode": 9}}],
-  "pci": [{"device": 31, "registers": {"0x0": "0xA2C55A17"}}],
+  "pci": [{"device": 31, "registers": {"0x0": "0x5D315A17"}}],
   "faults": {"systemCounts": 11, "pci": [{"device": 31, "offset": 2, "code": 12}]}
 })";
 
