@@ -1,7 +1,9 @@
 // State shared by the pieces of the platform fake.
 #pragma once
 
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,11 @@ struct State {
     int failingThread = -1;
     std::vector<std::string> threadLog;
     int runningThreads = 0;
+    // Unset: the policy cannot be read.
+    std::optional<std::uint8_t> mainsThrottle;
+    std::optional<std::uint8_t> batteryThrottle;
+    bool failPowerPolicyWrites = false;
+    std::vector<std::string> powerPolicyLog;
 };
 
 State& GetState();

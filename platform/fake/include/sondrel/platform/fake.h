@@ -3,9 +3,13 @@
 // not started.
 #pragma once
 
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "sondrel/platform/power_policy.h"
 
 namespace sondrel::platform::fake {
 
@@ -15,7 +19,8 @@ struct FakeLibrary {
     std::map<std::string, void*> entryPoints;
 };
 
-// Restores the initial state: no libraries, 1 processor, no thread failures.
+// Restores the initial state: no libraries, 1 processor, no thread failures,
+// no readable power policy.
 void Reset();
 
 // `name` is what FindLibrary is asked for; the fake finds it at "/fake/<name>"
@@ -36,5 +41,15 @@ void FailLoadThreadAt(int index);
 std::vector<std::string> LoadThreadLog();
 // Threads started and not yet stopped, over all LoadThreads objects.
 int RunningLoadThreads();
+
+// Power policy: unset (the default) means the policy cannot be read.
+void SetDynamicThrottle(PowerSource source, std::optional<std::uint8_t> value);
+std::optional<std::uint8_t> DynamicThrottle(PowerSource source);
+void FailPowerPolicyWrites(bool fail);
+// "read mains", "write battery 0" ... in the order they happened.
+std::vector<std::string> PowerPolicyLog();
+// Tests add entries of their own to see what happened between the reads and
+// the writes.
+void LogEvent(const std::string& event);
 
 }  // namespace sondrel::platform::fake
