@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "sondrel/gen12/naming_rules.h"
 #include "sondrel/gen12/register_field_table.h"
 #include "sondrel/interface_ids.h"
 #include "sondrel/module/create_module.h"
@@ -39,6 +40,8 @@ module::GenerationDescription Describe() {
     generation.nominalBusMHz = module::kNominalBusMHz;
     generation.decisionModels = kDecisionModels;
     generation.decisionExtendedModels = kDecisionExtendedModels;
+    generation.naming = &NamingRules();
+    generation.information = &InformationRules();
     return generation;
 }
 

@@ -122,10 +122,9 @@ TEST_F(QueriesTest, AfterInitializeOnlyThatProcessorIsAnswered) {
         EXPECT_EQ(query.call(Module(), 1, false), result::kNotInitialized) << query.name;
     }
     for (const QueryOperation& query : AllQueries()) {
-        const ResultCode answer = query.call(Module(), 2, false);
-        // Without a logo table no product code has a logo.
-        const ResultCode expected = std::string(query.name) == "GetLogoBitmap" ? result::kNoLogoBitmap : 0;
-        EXPECT_EQ(answer, expected) << query.name;
+        // Product code 121 has a logo; the fake language file has no
+        // pictures, so GetLogoBitmap succeeds with a null handle.
+        EXPECT_EQ(query.call(Module(), 2, false), 0) << query.name;
     }
 }
 

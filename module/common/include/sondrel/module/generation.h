@@ -28,6 +28,9 @@ enum class MeasurementSlot {
     kProcessorFrequency,  // processor only (slot 9); the bus output is not written
 };
 
+struct NamingRules;
+struct InformationRules;
+
 struct ProductCodeRange {
     std::int32_t first;
     std::int32_t last;
@@ -60,6 +63,10 @@ struct GenerationDescription {
     // knows. Any other processor is not handled by the module.
     std::span<const std::int32_t> decisionModels;
     std::span<const std::int32_t> decisionExtendedModels;
+    // Brand-string analysis and naming (naming_rules.h), and the package,
+    // logo and information-item tables (information_rules.h); null: none.
+    const NamingRules* naming = nullptr;
+    const InformationRules* information = nullptr;
 };
 
 bool InRanges(std::span<const ProductCodeRange> ranges, std::int32_t productCode);
