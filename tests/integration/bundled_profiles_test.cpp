@@ -128,8 +128,7 @@ TEST_P(BundledProfile, AnswersAsDocumented) {
     EXPECT_EQ(AskSpeeds(root_, &ISpeeds::GetReportedSpeeds).busMHz, 100.0f);
 }
 
-// Needs the brand-string classification: enable once the naming rules are in.
-TEST_P(BundledProfile, DISABLED_ClassifiesAndReportsAsDocumented) {
+TEST_P(BundledProfile, ClassifiesAndReportsAsDocumented) {
     const Expected& want = Want();
     EXPECT_EQ(Ask(root_, interface_id::kCPUInfo, &ICPUInfo::GetProductCode), want.productCode);
     EXPECT_EQ(AskSpeeds(root_, &ISpeeds::GetReportedSpeeds).cpuMHz, want.reported.cpuMHz);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 
@@ -13,7 +14,7 @@ namespace {
 
 // A library of our own that every build has, with an export to look up.
 constexpr const char* kCompanion = "Cpumod12Glossa.so";
-constexpr const char* kCompanionExport = "SondrelLanguageModuleName";
+constexpr const char* kCompanionExport = "SondrelFindResource";
 
 class ScratchDirectory {
 public:
@@ -104,9 +105,13 @@ TEST(LibraryLoading, LoadsLooksUpAndUnloads) {
     ASSERT_TRUE(path.has_value());
     LibraryHandle library = LoadLibrary(*path);
     ASSERT_NE(library, nullptr);
-    auto* name = reinterpret_cast<const char* (*)()>(FindEntryPoint(library, kCompanionExport));
-    ASSERT_NE(name, nullptr);
-    EXPECT_STREQ(name(), "Cpumod12Glossa");
+    using Find = std::int32_t (*)(std::int32_t, std::int32_t, const void**, std::uint32_t*);
+    auto* find = reinterpret_cast<Find>(FindEntryPoint(library, kCompanionExport));
+    ASSERT_NE(find, nullptr);
+    const void* data = nullptr;
+    std::uint32_t size = 0;
+    EXPECT_EQ(find(1, 102, &data, &size), 1);  // a string the module has
+    EXPECT_NE(data, nullptr);
     EXPECT_EQ(FindEntryPoint(library, "NoSuchExport"), nullptr);
     UnloadLibrary(library);
 }

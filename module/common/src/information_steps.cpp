@@ -1,20 +1,34 @@
-// Steps that serve ICPUInfo. Empty until the information-items work fills them.
+// Steps that serve ICPUInfo: the generation's package, information-item and
+// logo tables applied to the snapshot.
+#include "language_text.h"
+#include "sondrel/module/information.h"
 #include "sondrel/module/processor_module.h"
 
 namespace sondrel::module {
 
 void CProcessorModule::RunPackageStep() {
-    // Filled by the information-items work: package table and package name.
+    if (generation_.information != nullptr) {
+        module::RunPackageStep(*generation_.information, LanguageText(languageFile_), snapshot_);
+    }
 }
 
 void CProcessorModule::ComputeInfoItemWord() {
-    // Filled by the information-items work: the information-item word.
+    if (generation_.information != nullptr) {
+        snapshot_.infoItemWord = module::ComputeInfoItemWord(*generation_.information, snapshot_);
+    }
 }
 
-ResultCode CProcessorModule::LoadLogoBitmap(BitmapHandle* /*bitmap*/) {
-    // Filled by the information-items work (logo table and language-file
-    // bitmaps); without a logo table no product code has a logo.
-    return result::kNoLogoBitmap;
+ResultCode CProcessorModule::LoadLogoBitmap(BitmapHandle* bitmap) {
+    if (generation_.information == nullptr) {
+        return result::kNoLogoBitmap;
+    }
+    const auto bitmapId = FindLogoBitmap(*generation_.information, snapshot_.productCode);
+    if (!bitmapId) {
+        return result::kNoLogoBitmap;
+    }
+    // Written even when the picture cannot be loaded; the caller owns it.
+    *bitmap = language::ResourceReader(languageFile_).LoadPicture(*bitmapId);
+    return result::kSuccess;
 }
 
 }  // namespace sondrel::module

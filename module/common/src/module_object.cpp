@@ -3,6 +3,7 @@
 #include <string>
 
 #include "sondrel/interface_ids.h"
+#include "sondrel/language/resource_reader.h"
 #include "sondrel/module/create_module.h"
 #include "sondrel/module/processor_module.h"
 
@@ -56,10 +57,10 @@ ResultCode CProcessorModule::Construct(void* verificationHandle, const char* dat
 }
 
 ResultCode CProcessorModule::LoadLanguageFile() {
-    ResultCode status = result::kSuccess;
-    languageFile_ =
-        FindVerifyLoad(LanguageFileName(generation_.moduleNumber), result::kLanguageUnavailable, &status);
-    return status;
+    const language::OpenedLanguageModule opened =
+        language::OpenLanguageModule(LanguageFileName(generation_.moduleNumber));
+    languageFile_ = opened.library;
+    return opened.status;
 }
 
 ResultCode CProcessorModule::LoadDataModule(const char* dataModuleFileName) {

@@ -1,18 +1,27 @@
-// Naming steps. Empty until the naming work fills them.
+// Naming steps of the framework: the generation's naming rules applied to
+// the snapshot. A generation without rules classifies nothing.
+#include "language_text.h"
+#include "sondrel/module/naming.h"
 #include "sondrel/module/processor_module.h"
 
 namespace sondrel::module {
 
 void CProcessorModule::ClassifyBrand() {
-    // Filled by the naming work: brand class, product-code mapping and renames.
+    if (generation_.naming != nullptr) {
+        module::ClassifyBrand(*generation_.naming, snapshot_);
+    }
 }
 
 void CProcessorModule::ApplyMobileRule() {
-    // Filled by the naming work: mobileFlag from processor number and suffix.
+    if (generation_.naming != nullptr) {
+        module::ApplyMobileRule(*generation_.naming, snapshot_);
+    }
 }
 
 void CProcessorModule::RunNameFallback() {
-    // Filled by the naming work: fallback names and nameEstablished.
+    if (generation_.naming != nullptr) {
+        module::RunNameFallback(generation_.naming->fallback, LanguageText(languageFile_), snapshot_);
+    }
 }
 
 }  // namespace sondrel::module

@@ -5,6 +5,7 @@
 #include "sondrel/gen12/cache_descriptor_table.h"
 #include "sondrel/gen12/frequency_decision_table.h"
 #include "sondrel/gen12/pci_tables.h"
+#include "sondrel/gen12/naming_rules.h"
 #include "sondrel/gen12/register_field_table.h"
 #include "sondrel/interface_ids.h"
 #include "sondrel/module/create_module.h"
@@ -45,6 +46,8 @@ module::GenerationDescription Describe() {
     generation.frequencyDecisions = FrequencyDecisionTable();
     generation.expectedBusMHz = module::kNominalBusMHz;
     generation.pciActiveCoreProductCodes = PciActiveCoreProductCodes();
+    generation.naming = &NamingRules();
+    generation.information = &InformationRules();
     return generation;
 }
 

@@ -19,8 +19,10 @@ void DescribeLarchProcessor(FakeDataModule& data) {
     data.SetLeaf(0xB, {0, 8, 0, 0}, 1);
     data.SetLeaf(0x80000001, {0, 0, 0, (1u << 29) | (1u << 20)});
     data.brandString = "Quarn(R) Vantor(TM) i7-6789K CPU @ 4.00GHz";
-    data.fieldValues = {{id::kCoreCount, 4}, {id::kThreadCount, 8},  {id::kProduction, 1},
-                        {id::kBaseTDP, 120}, {id::kTDPPowerUnit, 3}, {id::kC1E, 1}};
+    data.fieldValues = {{id::kCoreCount, 4},  {id::kThreadCount, 8},
+                        {id::kProduction, 0},  // a pre-production part: its rated frequency is derived
+                        {id::kBaseTDP, 120},  {id::kTDPPowerUnit, 3},
+                        {id::kC1E, 1}};
     data.headerRevision = 0x2C;
     data.measuredCpuMHz = 3995.0f;
     data.measuredBusMHz = 99.9f;

@@ -30,6 +30,9 @@ enum class MeasurementSlot {
     kProcessorFrequency,  // processor only (slot 9); the bus output is not written
 };
 
+struct NamingRules;
+struct InformationRules;
+
 struct ProductCodeRange {
     std::int32_t first;
     std::int32_t last;
@@ -88,6 +91,10 @@ struct GenerationDescription {
     // Product codes whose disabled cores are counted against the active
     // cores read from PCI configuration space.
     std::span<const ProductCodeRange> pciActiveCoreProductCodes;
+    // Brand-string analysis and naming (naming_rules.h), and the package,
+    // logo and information-item tables (information_rules.h); null: none.
+    const NamingRules* naming = nullptr;
+    const InformationRules* information = nullptr;
 };
 
 bool InRanges(std::span<const ProductCodeRange> ranges, std::int32_t productCode);
