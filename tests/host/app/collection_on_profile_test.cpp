@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "broker_on_profile.h"
+#include "released_record.h"
 #include "sondrel/app/broker_session.h"
 #include "sondrel/app/collection.h"
 #include "sondrel/exports.h"
@@ -73,7 +74,7 @@ void ExpectDesktopIdentityAndCounts(const SystemRecord& record) {
 TEST(CollectionOnProfile, StartUpSessionCollectsProcessor1) {
     SelectedProfile profile(ReadProfile(kDesktopProfile));
     MainSheetState sheet;
-    SystemRecord record;
+    ReleasedRecord record;
     BrokerConnection connection(sheet, record);
     const ResultCode code = connection.RunBrokerSession();
     ASSERT_EQ(code, result::kSuccess);
@@ -89,7 +90,7 @@ TEST(CollectionOnProfile, CollectingProcessor2GivesThatProcessorsData) {
     RealSession session;
     MainSheetState sheet;
     sheet.logicalProcessorCount = 8;
-    SystemRecord record;
+    ReleasedRecord record;
     const ResultCode code = CollectProcessorData(sheet, *session, 2, record);
     ASSERT_EQ(code, result::kSuccess);
     EXPECT_EQ(record.currentProcessor, 2);
@@ -105,7 +106,7 @@ TEST(CollectionOnProfile, CollectingProcessor2GivesThatProcessorsData) {
 TEST(CollectionOnProfile, TwoPackagesAreCountedByTheModule) {
     SelectedProfile profile(MultiPackageDesktop(2, kDesktopSignature));
     MainSheetState sheet;
-    SystemRecord record;
+    ReleasedRecord record;
     BrokerConnection connection(sheet, record);
     const ResultCode code = connection.RunBrokerSession();
     ASSERT_EQ(code, result::kSuccess);

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "broker_on_profile.h"
+#include "released_record.h"
 #include "sondrel/app/broker_session.h"
 #include "sondrel/app/system_record.h"
 
@@ -30,7 +31,7 @@ struct StartedSession {
     }
     SelectedProfile selected;
     MainSheetState sheet;
-    SystemRecord record;
+    ReleasedRecord record;
     BrokerConnection connection;
     ResultCode code = result::kUnexpectedFailure;
 };
