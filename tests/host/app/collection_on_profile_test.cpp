@@ -4,9 +4,9 @@
 
 #include <array>
 #include <filesystem>
-#include <string>
 
 #include "broker_on_profile.h"
+#include "released_record.h"
 #include "sondrel/app/broker_session.h"
 #include "sondrel/app/collection.h"
 #include "sondrel/exports.h"
@@ -49,44 +49,6 @@ private:
     IBrokerSession* session_ = nullptr;
 };
 
-// What the real Cpumod12 does not answer yet for processor 1 of the selected
-// profile; empty once it recognises and names the processor and reads its
-// PCI details, which every collection needs.
-std::string MissingModuleAnswers() {
-    RealSession session;
-    void* out = nullptr;
-    if ((*session).GetProcessorModule(1, &out) != result::kSuccess) {
-        return "no module object";
-    }
-    auto* module = static_cast<IFreqIDUnknown*>(out);
-    std::string missing;
-    auto* info = Lookup<ICPUInfo>(module, interface_id::kCPUInfo);
-    std::int32_t item1 = 0;
-    char name[kNameBufferSize] = {};
-    if (info->GetInfoItem(1, 1, &item1) != result::kSuccess || item1 != 1) {
-        missing += " information item 1;";
-    }
-    if (info->GetProcessorName(1, name) != result::kSuccess || name[0] == '\0') {
-        missing += " processor name;";
-    }
-    info->DropReference();
-    auto* pci = Lookup<ICPUPCIDetails>(module, interface_id::kCPUPCIDetails);
-    std::int32_t first = 0, second = 0;
-    if (pci->GetPciLinkValues(1, &first, &second) != result::kSuccess) {
-        missing += " PCI details;";
-    }
-    pci->DropReference();
-    module->DropReference();
-    return missing;
-}
-
-// Until Cpumod12 is complete every collection stops early and there is
-// nothing to compare yet.
-#define SKIP_UNTIL_THE_MODULE_IS_COMPLETE()                                     \
-    if (const std::string missing = MissingModuleAnswers(); !missing.empty()) { \
-        GTEST_SKIP() << "Cpumod12 does not answer yet:" << missing;             \
-    }
-
 // The hand-worked desktop fixture values that the module steps already
 // derive: signature, revision, counts and the base power.
 void ExpectDesktopIdentityAndCounts(const SystemRecord& record) {
@@ -111,9 +73,8 @@ void ExpectDesktopIdentityAndCounts(const SystemRecord& record) {
 
 TEST(CollectionOnProfile, StartUpSessionCollectsProcessor1) {
     SelectedProfile profile(ReadProfile(kDesktopProfile));
-    SKIP_UNTIL_THE_MODULE_IS_COMPLETE();
     MainSheetState sheet;
-    SystemRecord record;
+    ReleasedRecord record;
     BrokerConnection connection(sheet, record);
     const ResultCode code = connection.RunBrokerSession();
     ASSERT_EQ(code, result::kSuccess);
@@ -126,11 +87,10 @@ TEST(CollectionOnProfile, StartUpSessionCollectsProcessor1) {
 
 TEST(CollectionOnProfile, CollectingProcessor2GivesThatProcessorsData) {
     SelectedProfile profile(DesktopWithProcessorSignature(2, kDesktopSignatureStepping10));
-    SKIP_UNTIL_THE_MODULE_IS_COMPLETE();
     RealSession session;
     MainSheetState sheet;
     sheet.logicalProcessorCount = 8;
-    SystemRecord record;
+    ReleasedRecord record;
     const ResultCode code = CollectProcessorData(sheet, *session, 2, record);
     ASSERT_EQ(code, result::kSuccess);
     EXPECT_EQ(record.currentProcessor, 2);
@@ -145,20 +105,20 @@ TEST(CollectionOnProfile, CollectingProcessor2GivesThatProcessorsData) {
 
 TEST(CollectionOnProfile, TwoPackagesAreCountedByTheModule) {
     SelectedProfile profile(MultiPackageDesktop(2, kDesktopSignature));
-    SKIP_UNTIL_THE_MODULE_IS_COMPLETE();
     MainSheetState sheet;
-    SystemRecord record;
+    ReleasedRecord record;
     BrokerConnection connection(sheet, record);
     const ResultCode code = connection.RunBrokerSession();
     ASSERT_EQ(code, result::kSuccess);
     EXPECT_EQ(sheet.logicalProcessorCount, 16);
     EXPECT_EQ(record.packageCount, 2);
-    // Twinstrand packages with more threads than cores count as one
-    // processor, unless the module's product code says otherwise.
-    if (record.twinstrandSupport == kSupported && record.productCode != 56) {
-        EXPECT_EQ(sheet.processorsInSystem, 1);
-        EXPECT_FALSE(sheet.processorMenuOffered);
-    }
+    // "i7-7789K" on (9,14) stepping 9 is product code 133, whose packages
+    // are not counted as they are; Twinstrand packages with more threads
+    // than cores (8 > 4) count as one processor, without the menu.
+    EXPECT_EQ(record.productCode, 133);
+    EXPECT_EQ(record.twinstrandSupport, kSupported);
+    EXPECT_EQ(sheet.processorsInSystem, 1);
+    EXPECT_FALSE(sheet.processorMenuOffered);
 }
 
 }  // namespace
