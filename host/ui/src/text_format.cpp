@@ -8,6 +8,25 @@ namespace {
 
 constexpr std::string_view kFlags = "-+ #0";
 
+// Flags C defines for each conversion; any other combination is undefined
+// behaviour of printf and is refused.
+struct ConversionFlags {
+    char conversion;
+    std::string_view flags;
+};
+constexpr ConversionFlags kAllowedFlags[] = {
+    {'d', "-+ 0"}, {'i', "-+ 0"}, {'u', "-0"}, {'x', "-#0"}, {'X', "-#0"}, {'f', "-+ #0"}, {'s', "-"},
+};
+
+bool FlagsAllowed(char conversion, std::string_view flags) {
+    for (const ConversionFlags& row : kAllowedFlags) {
+        if (row.conversion == conversion) {
+            return flags.find_first_not_of(row.flags) == std::string_view::npos;
+        }
+    }
+    return false;
+}
+
 bool IsDigit(char character) {
     return character >= '0' && character <= '9';
 }
@@ -92,9 +111,11 @@ std::optional<std::string> FormatText(std::string_view format, std::span<const F
             continue;
         }
         std::string specification = "%";
+        std::string flags;
         while (position < format.size() && kFlags.find(format[position]) != std::string_view::npos) {
-            specification += format[position++];
+            flags += format[position++];
         }
+        specification += flags;
         if (!ReadNumber(format, position, specification)) {
             return std::nullopt;
         }
@@ -108,6 +129,9 @@ std::optional<std::string> FormatText(std::string_view format, std::span<const F
             return std::nullopt;
         }
         const char conversion = format[position++];
+        if (!FlagsAllowed(conversion, flags)) {
+            return std::nullopt;
+        }
         specification += conversion;
         const auto converted = ConvertArgument(specification, conversion, arguments[next++]);
         if (!converted) {

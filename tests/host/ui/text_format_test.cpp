@@ -42,7 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"%s%n", std::nullopt}, FormatCase{"%*s", std::nullopt},
                       FormatCase{"%s %ld", std::nullopt}, FormatCase{"%s %p", std::nullopt},
                       FormatCase{"%c", std::nullopt}, FormatCase{"%1000s", std::nullopt},
-                      FormatCase{"%s %.500d", std::nullopt}, FormatCase{"%s %", std::nullopt}));
+                      FormatCase{"%s %.500d", std::nullopt}, FormatCase{"%s %", std::nullopt},
+                      // Flags C leaves undefined for the conversion.
+                      FormatCase{"%#s %X", std::nullopt}, FormatCase{"%010s %X", std::nullopt},
+                      FormatCase{"%s %#d", std::nullopt}, FormatCase{"%-8s|%#010X", "5.80    |0X80041F40"}));
 
 TEST(TextFormat, RealsAndTheResultLimit) {
     EXPECT_EQ(FormatText("%.2f|%.1f", {FormatArgument::Real(2.049999f), FormatArgument::Real(8.0)}, 50),

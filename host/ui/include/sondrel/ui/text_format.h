@@ -45,9 +45,9 @@ inline constexpr int kMaxFieldWidth = 99;
 
 // Formats `format` with its conversions taken in order from `arguments`:
 // d, i, u, x and X take an integer (d and i signed, the others as unsigned
-// 32-bit), f a real, s a text; %% is a percent sign. Flags (- + space # 0),
-// a width and a precision are allowed; '*', length modifiers, %n and every
-// other conversion are not. Nullopt when the format asks for anything else,
+// 32-bit), f a real, s a text; %% is a percent sign. The flags C defines
+// for the conversion (- + space # 0), a width and a precision are allowed;
+// '*', length modifiers, %n and every other conversion are not. Nullopt when the format asks for anything else,
 // for an argument of another kind, or for more arguments than were passed;
 // arguments the format does not use are ignored, as printf does. The
 // result is cut to `limit` characters.
