@@ -240,6 +240,7 @@ bool StartProcess(const std::string& commandLine) {
         return false;
     }
     std::vector<char*> arguments;
+    arguments.reserve(words.size() + 1);
     for (std::string& word : words) {
         arguments.push_back(word.data());
     }

@@ -42,7 +42,7 @@ protected:
 
     // A browser that writes its arguments into a file beside itself.
     fs::path Browser() const {
-        const fs::path program = root_ / "bin dir" / "web browser";
+        fs::path program = root_ / "bin dir" / "web browser";
         std::ofstream(program) << "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/opened\"\n";
         fs::permissions(program, fs::perms::owner_all);
         return program;

@@ -33,7 +33,8 @@ std::string Thousands(std::int32_t whole, float value) {
     if (whole % kPerThousand == 0) {
         return Number("%.1f", value / static_cast<float>(kPerThousand));
     }
-    const float quotient = static_cast<float>(whole / kTens * kTens) / static_cast<float>(kPerThousand);
+    const std::int32_t tens = whole / kTens * kTens;  // cut, not rounded
+    const float quotient = static_cast<float>(tens) / static_cast<float>(kPerThousand);
     return Number("%.2f", quotient);
 }
 

@@ -120,22 +120,24 @@ void ExpectReport(const std::string& text, std::time_t before, std::time_t after
 // Feature flags every bundled profile shares: CPUID leaf 1 ECX 0x7FFAFBFF
 // and EDX 0xBFEBFBFF, leaf 0x80000001 EDX 0x2C100800, "C1E" (0x1FC bit 1)
 // and "EPTEnabled" (0x48B bit 33) both 1, and more threads than cores.
-const std::vector<std::string> kSharedFeatureLines = {
-    "Enhanced Quarn Ratewise(R) Technology: Yes",   // leaf 1 ECX bit 7, item 14
-    "MMX(TM): Yes",                                 // EDX bit 23
-    "Quarn(R) SSE: Yes",                            // EDX bit 25
-    "Quarn(R) SSE2: Yes",                           // EDX bit 26
-    "Quarn(R) SSE3: Yes",                           // ECX bit 0
-    "Quarn(R) SSE4: Yes",                           // ECX bit 19
-    "Quarn(R) AES-NI: Yes",                         // ECX bit 25
-    "Quarn(R) AVX: Yes",                            // ECX bit 28
-    "Enhanced Halt State: Yes",                     // "C1E" 1
-    "Execute Disable Bit: Yes",                     // 0x80000001 EDX bit 20, item 15
-    "Quarn(R) Twinstrand Technology: Yes",          // EDX bit 28, "ThreadCount" / "CoreCount" 2
-    "Quarn(R) 64 Architecture: Yes",                // 0x80000001 EDX bit 29, item 12
-    "Quarn(R) Virtualization Technology: Yes",      // ECX bit 5, item 16
-    "Quarn(R) HVX with Extended Page Tables: Yes",  // "EPTEnabled" 1, item 18
-};
+std::vector<std::string> SharedFeatureLines() {
+    return {
+        "Enhanced Quarn Ratewise(R) Technology: Yes",   // leaf 1 ECX bit 7, item 14
+        "MMX(TM): Yes",                                 // EDX bit 23
+        "Quarn(R) SSE: Yes",                            // EDX bit 25
+        "Quarn(R) SSE2: Yes",                           // EDX bit 26
+        "Quarn(R) SSE3: Yes",                           // ECX bit 0
+        "Quarn(R) SSE4: Yes",                           // ECX bit 19
+        "Quarn(R) AES-NI: Yes",                         // ECX bit 25
+        "Quarn(R) AVX: Yes",                            // ECX bit 28
+        "Enhanced Halt State: Yes",                     // "C1E" 1
+        "Execute Disable Bit: Yes",                     // 0x80000001 EDX bit 20, item 15
+        "Quarn(R) Twinstrand Technology: Yes",          // EDX bit 28, "ThreadCount" / "CoreCount" 2
+        "Quarn(R) 64 Architecture: Yes",                // 0x80000001 EDX bit 29, item 12
+        "Quarn(R) Virtualization Technology: Yes",      // ECX bit 5, item 16
+        "Quarn(R) HVX with Extended Page Tables: Yes",  // "EPTEnabled" 1, item 18
+    };
+}
 
 std::vector<std::string> Concatenated(std::initializer_list<std::vector<std::string>> parts) {
     std::vector<std::string> lines;
@@ -147,78 +149,82 @@ std::vector<std::string> Concatenated(std::initializer_list<std::vector<std::str
 
 // default.json: (5, 14) stepping 9, product code 148, 6 cores and 12
 // threads in one package.
-const std::vector<std::string> kDesktopReport = Concatenated({
-    {
-        // T 148, L 12, A 6, B 12, K 1, M 1, S 2: P = 12 / 6 = 2, rejected by the
-        // last rule (M is 1); item 7 is 0 for 148, so one processor.
-        "Number of processors in system: 1",
-        "Current processor: #1",
-        "Active cores per processor: 6",  // "CoreCount" (MSR 0x35 bits 31:16)
-                                          // No disabled cores, and 6 active cores are more than 4.
-        "Disabled cores per processor: 0",
-        "Processor Name: Quarn(R) Vantor(TM) i7-8765K CPU @ 3.70GHz",  // the brand string
-        "Type: 0",                                                     // leaf 1 EAX 0x506E9
-        "Family: 6",
-        "Model: 5E",  // 5 x 16 + 14
-        "Stepping: 9",
-        "Revision: C6",             // the profile's revision
-        "Maximum CPUID Level: 16",  // leaf 0 EAX 0x16
-                                    // (5, 14) shows the module's cache counts: 6 cores share each of
-                                    // the first two levels, one L3.
-        "L1 Instruction Cache: 6 x 32 KB",
-        "L1 Data Cache: 6 x 32 KB",
-        "L2 Cache: 6 x 256 KB",
-        "L3 Cache: 12 MB",  // 12288 KB
-                            // Product 148, not mobile: package code 30, Cpumod12Glossa string 120.
-        "Packaging: QLG-1160 desktop land grid array",
-    },
-    kSharedFeatureLines,
-    {
-        "System Graphics: Quarn(R) Lumen(TM) Graphics 12-350",  // module 12, graphics code 6
-        "Base TDP: 95 W",                                       // 0x614 power 0x2F8 = 760 eighths
-                           // Items 9 and 10 are 0 ("Production" is 1): no expected lines.
-        "Reported Processor Frequency: 3.70 GHz",  // 3700 cut to tens: 3.70
-        "Reported System Bus Frequency: 100 MHz",
-        "*************************************************************",
-    },
-});
+std::vector<std::string> DesktopReport() {
+    return Concatenated({
+        {
+            // T 148, L 12, A 6, B 12, K 1, M 1, S 2: P = 12 / 6 = 2, rejected by the
+            // last rule (M is 1); item 7 is 0 for 148, so one processor.
+            "Number of processors in system: 1",
+            "Current processor: #1",
+            "Active cores per processor: 6",  // "CoreCount" (MSR 0x35 bits 31:16)
+                                              // No disabled cores, and 6 active cores are more than 4.
+            "Disabled cores per processor: 0",
+            "Processor Name: Quarn(R) Vantor(TM) i7-8765K CPU @ 3.70GHz",  // the brand string
+            "Type: 0",                                                     // leaf 1 EAX 0x506E9
+            "Family: 6",
+            "Model: 5E",  // 5 x 16 + 14
+            "Stepping: 9",
+            "Revision: C6",             // the profile's revision
+            "Maximum CPUID Level: 16",  // leaf 0 EAX 0x16
+                                        // (5, 14) shows the module's cache counts: 6 cores share each of
+                                        // the first two levels, one L3.
+            "L1 Instruction Cache: 6 x 32 KB",
+            "L1 Data Cache: 6 x 32 KB",
+            "L2 Cache: 6 x 256 KB",
+            "L3 Cache: 12 MB",  // 12288 KB
+                                // Product 148, not mobile: package code 30, Cpumod12Glossa string 120.
+            "Packaging: QLG-1160 desktop land grid array",
+        },
+        SharedFeatureLines(),
+        {
+            "System Graphics: Quarn(R) Lumen(TM) Graphics 12-350",  // module 12, graphics code 6
+            "Base TDP: 95 W",                                       // 0x614 power 0x2F8 = 760 eighths
+                               // Items 9 and 10 are 0 ("Production" is 1): no expected lines.
+            "Reported Processor Frequency: 3.70 GHz",  // 3700 cut to tens: 3.70
+            "Reported System Bus Frequency: 100 MHz",
+            "*************************************************************",
+        },
+    });
+}
 
 // server_bastra_gold_55.json: (5, 5) stepping 4, product code 143, two
 // packages of 8 cores and 16 threads.
-const std::vector<std::string> kServerReport = Concatenated({
-    {
-        // T 143, S 2, K = 32 / 16 = 2 and B 16 > A 8: one processor, accepted
-        // as K > 1; item 7 is 1 for 143, so the count stays 1.
-        "Number of processors in system: 1",
-        "Current processor: #1",
-        "Active cores per processor: 8",
-        // 8 cores of leaf 4 minus "CoreCount" 8; and 8 active cores are more than 4.
-        "Disabled cores per processor: 0",
-        // Cleared and refilled by the name fallback.
-        "Processor Name: Quarn(R) Bastra(R) Gold",
-        "Type: 0",
-        "Family: 6",
-        "Model: 55",
-        "Stepping: 4",
-        "Revision: 2000065",
-        "Maximum CPUID Level: 16",
-        "L1 Instruction Cache: 8 x 32 KB",
-        "L1 Data Cache: 8 x 32 KB",
-        // Leaf 4 sub-leaf 2: 16 ways x 64 bytes x 1024 sets = 1024 KB.
-        "L2 Cache: 8 x 1 MB",
-        "L3 Cache: 11 MB",  // 11264 KB
-                            // Product 143, not mobile: package code 33, string 122.
-        "Packaging: QLG-3720 server land grid array",
-    },
-    kSharedFeatureLines,
-    {
-        "System Graphics: Add-in Graphics",        // graphics code -3: none integrated
-        "Base TDP: 150 W",                         // 0x4B0 = 1200 eighths
-        "Reported Processor Frequency: 2.99 GHz",  // 2996.4 truncated, cut to tens
-        "Reported System Bus Frequency: 100 MHz",
-        "*************************************************************",
-    },
-});
+std::vector<std::string> ServerReport() {
+    return Concatenated({
+        {
+            // T 143, S 2, K = 32 / 16 = 2 and B 16 > A 8: one processor, accepted
+            // as K > 1; item 7 is 1 for 143, so the count stays 1.
+            "Number of processors in system: 1",
+            "Current processor: #1",
+            "Active cores per processor: 8",
+            // 8 cores of leaf 4 minus "CoreCount" 8; and 8 active cores are more than 4.
+            "Disabled cores per processor: 0",
+            // Cleared and refilled by the name fallback.
+            "Processor Name: Quarn(R) Bastra(R) Gold",
+            "Type: 0",
+            "Family: 6",
+            "Model: 55",
+            "Stepping: 4",
+            "Revision: 2000065",
+            "Maximum CPUID Level: 16",
+            "L1 Instruction Cache: 8 x 32 KB",
+            "L1 Data Cache: 8 x 32 KB",
+            // Leaf 4 sub-leaf 2: 16 ways x 64 bytes x 1024 sets = 1024 KB.
+            "L2 Cache: 8 x 1 MB",
+            "L3 Cache: 11 MB",  // 11264 KB
+                                // Product 143, not mobile: package code 33, string 122.
+            "Packaging: QLG-3720 server land grid array",
+        },
+        SharedFeatureLines(),
+        {
+            "System Graphics: Add-in Graphics",        // graphics code -3: none integrated
+            "Base TDP: 150 W",                         // 0x4B0 = 1200 eighths
+            "Reported Processor Frequency: 2.99 GHz",  // 2996.4 truncated, cut to tens
+            "Reported System Bus Frequency: 100 MHz",
+            "*************************************************************",
+        },
+    });
+}
 
 TEST_F(ReportCommand, WritesTheReportOfTheDefaultProfileToStandardOutput) {
     const std::time_t before = SecondsNow();
@@ -226,7 +232,7 @@ TEST_F(ReportCommand, WritesTheReportOfTheDefaultProfileToStandardOutput) {
     const std::time_t after = SecondsNow();
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.errors, "");
-    ExpectReport(run.output, before, after, kDesktopReport);
+    ExpectReport(run.output, before, after, DesktopReport());
 }
 
 TEST_F(ReportCommand, AppendsTheReportOfATwoPackageServerToAFile) {
@@ -245,8 +251,8 @@ TEST_F(ReportCommand, AppendsTheReportOfATwoPackageServerToAFile) {
     ASSERT_EQ(content.rfind("kept\r\n", 0), 0u);
     const std::string reports = content.substr(6);
     const std::size_t end = reports.find("*\r\n") + 3;
-    ExpectReport(reports.substr(0, end), before, after, kServerReport);
-    ExpectReport(reports.substr(end), before, after, kServerReport);
+    ExpectReport(reports.substr(0, end), before, after, ServerReport());
+    ExpectReport(reports.substr(end), before, after, ServerReport());
 }
 
 TEST_F(ReportCommand, AReadOnlyReportFileIsLeftAloneWithTheErrorBoxText) {
