@@ -122,19 +122,20 @@ void ExpectReport(const std::string& text, std::time_t before, std::time_t after
 // and "EPTEnabled" (0x48B bit 33) both 1, and more threads than cores.
 std::vector<std::string> SharedFeatureLines() {
     return {
-        "Enhanced Quarn Ratewise(R) Technology: Yes",   // leaf 1 ECX bit 7, item 14
-        "MMX(TM): Yes",                                 // EDX bit 23
-        "Quarn(R) SSE: Yes",                            // EDX bit 25
-        "Quarn(R) SSE2: Yes",                           // EDX bit 26
-        "Quarn(R) SSE3: Yes",                           // ECX bit 0
-        "Quarn(R) SSE4: Yes",                           // ECX bit 19
-        "Quarn(R) AES-NI: Yes",                         // ECX bit 25
-        "Quarn(R) AVX: Yes",                            // ECX bit 28
-        "Enhanced Halt State: Yes",                     // "C1E" 1
-        "Execute Disable Bit: Yes",                     // 0x80000001 EDX bit 20, item 15
-        "Quarn(R) Twinstrand Technology: Yes",          // EDX bit 28, "ThreadCount" / "CoreCount" 2
-        "Quarn(R) 64 Architecture: Yes",                // 0x80000001 EDX bit 29, item 12
-        "Quarn(R) Virtualization Technology: Yes",      // ECX bit 5, item 16
+        "Enhanced Quarn Ratewise(R) Technology: Yes",  // leaf 1 ECX bit 7, item 14
+        "MMX(TM): Yes",                                // EDX bit 23
+        "Quarn(R) SSE: Yes",                           // EDX bit 25
+        "Quarn(R) SSE2: Yes",                          // EDX bit 26
+        "Quarn(R) SSE3: Yes",                          // ECX bit 0
+        "Quarn(R) SSE4: Yes",                          // ECX bit 19
+        "Quarn(R) AES-NI: Yes",                        // ECX bit 25
+        "Quarn(R) AVX: Yes",                           // ECX bit 28
+        "Enhanced Halt State: Yes",                    // "C1E" 1
+        "Execute Disable Bit: Yes",                    // 0x80000001 EDX bit 20, feature 80
+        "Quarn(R) Twinstrand Technology: Yes",  // EDX bit 28 and "ThreadCount" / "CoreCount" 2: feature 50,
+                                                // item 11
+        "Quarn(R) 64 Architecture: Yes",        // 0x80000001 EDX bit 29: feature 70, item 12
+        "Quarn(R) Virtualization Technology: Yes",      // ECX bit 5: feature 100, item 16
         "Quarn(R) HVX with Extended Page Tables: Yes",  // "EPTEnabled" 1, item 18
     };
 }
@@ -156,31 +157,41 @@ std::vector<std::string> DesktopReport() {
             // last rule (M is 1); item 7 is 0 for 148, so one processor.
             "Number of processors in system: 1",
             "Current processor: #1",
-            "Active cores per processor: 6",  // "CoreCount" (MSR 0x35 bits 31:16)
-                                              // No disabled cores, and 6 active cores are more than 4.
+            // "CoreCount" (MSR 0x35 bits 31:16).
+            "Active cores per processor: 6",
+            // No disabled cores, and 6 active cores are more than 4.
             "Disabled cores per processor: 0",
-            "Processor Name: Quarn(R) Vantor(TM) i7-8765K CPU @ 3.70GHz",  // the brand string
-            "Type: 0",                                                     // leaf 1 EAX 0x506E9
+            // The brand string.
+            "Processor Name: Quarn(R) Vantor(TM) i7-8765K CPU @ 3.70GHz",
+            // Leaf 1 EAX 0x506E9.
+            "Type: 0",
             "Family: 6",
-            "Model: 5E",  // 5 x 16 + 14
+            // 5 x 16 + 14.
+            "Model: 5E",
             "Stepping: 9",
-            "Revision: C6",             // the profile's revision
-            "Maximum CPUID Level: 16",  // leaf 0 EAX 0x16
-                                        // (5, 14) shows the module's cache counts: 6 cores share each of
-                                        // the first two levels, one L3.
+            // The profile's revision.
+            "Revision: C6",
+            // Leaf 0 EAX 0x16.
+            "Maximum CPUID Level: 16",
+            // (5, 14) shows the module's cache counts: 6 cores share each of
+            // the first two levels, one L3.
             "L1 Instruction Cache: 6 x 32 KB",
             "L1 Data Cache: 6 x 32 KB",
             "L2 Cache: 6 x 256 KB",
-            "L3 Cache: 12 MB",  // 12288 KB
-                                // Product 148, not mobile: package code 30, Cpumod12Glossa string 120.
+            // 12288 KB.
+            "L3 Cache: 12 MB",
+            // Product 148, not mobile: package code 30, Cpumod12Glossa string 120.
             "Packaging: QLG-1160 desktop land grid array",
         },
         SharedFeatureLines(),
         {
-            "System Graphics: Quarn(R) Lumen(TM) Graphics 12-350",  // module 12, graphics code 6
-            "Base TDP: 95 W",                                       // 0x614 power 0x2F8 = 760 eighths
-                               // Items 9 and 10 are 0 ("Production" is 1): no expected lines.
-            "Reported Processor Frequency: 3.70 GHz",  // 3700 cut to tens: 3.70
+            // Module 12, graphics code 6.
+            "System Graphics: Quarn(R) Lumen(TM) Graphics 12-350",
+            // 0x614 power 0x2F8 = 760 eighths.
+            "Base TDP: 95 W",
+            // Items 9 and 10 are 0 ("Production" is 1): no expected lines.
+            // 3700 cut to tens: 3.70.
+            "Reported Processor Frequency: 3.70 GHz",
             "Reported System Bus Frequency: 100 MHz",
             "*************************************************************",
         },
@@ -211,15 +222,19 @@ std::vector<std::string> ServerReport() {
             "L1 Data Cache: 8 x 32 KB",
             // Leaf 4 sub-leaf 2: 16 ways x 64 bytes x 1024 sets = 1024 KB.
             "L2 Cache: 8 x 1 MB",
-            "L3 Cache: 11 MB",  // 11264 KB
-                                // Product 143, not mobile: package code 33, string 122.
+            // 11264 KB.
+            "L3 Cache: 11 MB",
+            // Product 143, not mobile: package code 33, string 122.
             "Packaging: QLG-3720 server land grid array",
         },
         SharedFeatureLines(),
         {
-            "System Graphics: Add-in Graphics",        // graphics code -3: none integrated
-            "Base TDP: 150 W",                         // 0x4B0 = 1200 eighths
-            "Reported Processor Frequency: 2.99 GHz",  // 2996.4 truncated, cut to tens
+            // Graphics code -3: none integrated.
+            "System Graphics: Add-in Graphics",
+            // 0x4B0 = 1200 eighths.
+            "Base TDP: 150 W",
+            // 2996.4 truncated, cut to tens.
+            "Reported Processor Frequency: 2.99 GHz",
             "Reported System Bus Frequency: 100 MHz",
             "*************************************************************",
         },
