@@ -20,7 +20,10 @@ namespace {
 class BrowserAssociation : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() / "sondrel-browser-association";
+        // One tree per test: ctest runs the tests of this fixture side by side.
+        root_ = fs::temp_directory_path() /
+                ("sondrel-browser-" +
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(root_);
         fs::create_directories(root_ / "config");
         fs::create_directories(root_ / "data" / "applications");
