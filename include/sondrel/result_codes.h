@@ -30,6 +30,8 @@ inline constexpr ResultCode kBrokerFailure5E = detail::Code(0x80041F5Eu);
 inline constexpr ResultCode kBrokerFailureA9 = detail::Code(0x80041FA9u);
 inline constexpr ResultCode kBrokerFailureAE = detail::Code(0x80041FAEu);
 inline constexpr ResultCode kBrokerFailureB5 = detail::Code(0x80041FB5u);
+// A code the error box has a message for that nothing in the system raises.
+inline constexpr ResultCode kFailureA4 = detail::Code(0x80041FA4u);
 inline constexpr ResultCode kCompanionMissing = detail::Code(0x80041F47u);
 inline constexpr ResultCode kEntryPointMissing = detail::Code(0x80041F48u);
 inline constexpr ResultCode kRegistryWriteFailed = detail::Code(0x80041F4Du);

@@ -30,6 +30,13 @@ struct State {
     std::optional<std::uint8_t> batteryThrottle;
     bool failPowerPolicyWrites = false;
     std::vector<std::string> powerPolicyLog;
+    std::optional<OsVersion> basicVersion;
+    std::optional<OsVersion> extendedVersion;
+    UtcTime time{2000, 1, 1, 0, 0, 0};
+    std::map<std::string, std::string> fileTypeClasses;
+    std::map<std::string, std::string> openCommands;
+    bool failProcessStart = false;
+    std::vector<std::string> startedCommandLines;
 };
 
 State& GetState();

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "sondrel/platform/os_version.h"
 #include "sondrel/platform/power_policy.h"
+#include "sondrel/platform/system_time.h"
 
 namespace sondrel::platform::fake {
 
@@ -20,7 +22,7 @@ struct FakeLibrary {
 };
 
 // Restores the initial state: no libraries, 1 processor, no thread failures,
-// no readable power policy.
+// no readable power policy, no version, no file-type association.
 void Reset();
 
 // `name` is what FindLibrary is asked for; the fake finds it at "/fake/<name>"
@@ -51,5 +53,19 @@ std::vector<std::string> PowerPolicyLog();
 // Tests add entries of their own to see what happened between the reads and
 // the writes.
 void LogEvent(const std::string& event);
+
+// Version queries: unset (the default) means the query fails.
+void SetOsVersions(std::optional<OsVersion> basic, std::optional<OsVersion> extended);
+
+// The clock: the time SystemTimeUtc answers (default 2000-01-01 00:00:00).
+void SetSystemTimeUtc(const UtcTime& time);
+
+// The file-type association: unset means nothing is registered.
+void SetFileTypeClass(const std::string& extension, std::optional<std::string> documentClass);
+void SetOpenCommand(const std::string& documentClass, std::optional<std::string> command);
+// StartProcess fails from now on (or succeeds again).
+void FailProcessStart(bool fail);
+// Every command line StartProcess was asked to start, in order.
+std::vector<std::string> StartedCommandLines();
 
 }  // namespace sondrel::platform::fake

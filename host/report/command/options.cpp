@@ -1,0 +1,99 @@
+#include "options.h"
+
+#include <charconv>
+#include <limits>
+#include <string_view>
+
+namespace sondrel::report {
+
+namespace {
+
+struct OptionNames {
+    std::string_view longName;
+    std::string_view shortName;
+};
+
+constexpr OptionNames kHelp = {"--help", "-h"};
+constexpr OptionNames kProcessor = {"--processor", "-p"};
+constexpr OptionNames kOutput = {"--output", "-o"};
+
+// The value of an option written as "--name=value", "--name value" or
+// "-n value"; `index` moves past what was used. Nullopt when `argument` is
+// not this option.
+std::optional<std::optional<std::string_view>> Value(const OptionNames& names,
+                                                     std::span<const char* const> arguments,
+                                                     std::size_t& index) {
+    const std::string_view argument = arguments[index];
+    if (argument.size() > names.longName.size() &&
+        argument.substr(0, names.longName.size()) == names.longName &&
+        argument[names.longName.size()] == '=') {
+        return std::optional(argument.substr(names.longName.size() + 1));
+    }
+    if (argument != names.longName && argument != names.shortName) {
+        return std::nullopt;
+    }
+    if (index + 1 >= arguments.size()) {
+        return std::optional<std::string_view>();
+    }
+    return std::optional(std::string_view(arguments[++index]));
+}
+
+std::optional<std::int32_t> ProcessorNumber(std::string_view text) {
+    std::int32_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc{} || end != text.data() + text.size() || number < 1) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+ParsedOptions Wrong(std::string error) {
+    return {std::nullopt, std::move(error)};
+}
+
+}  // namespace
+
+ParsedOptions ParseCommandLine(std::span<const char* const> arguments) {
+    CommandOptions options;
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        const std::string_view argument = arguments[index];
+        if (argument == kHelp.longName || argument == kHelp.shortName) {
+            options.help = true;
+        } else if (const auto processor = Value(kProcessor, arguments, index)) {
+            if (!*processor) {
+                return Wrong("option --processor needs a processor number");
+            }
+            const auto number = ProcessorNumber(**processor);
+            if (!number) {
+                return Wrong("invalid processor number '" + std::string(**processor) +
+                             "': a processor number is a whole number from 1 on");
+            }
+            options.processor = *number;
+        } else if (const auto output = Value(kOutput, arguments, index)) {
+            if (!*output || (*output)->empty()) {
+                return Wrong("option --output needs a file name");
+            }
+            options.output = std::string(**output);
+        } else {
+            return Wrong("unknown argument '" + std::string(argument) + "'");
+        }
+    }
+    return {options, {}};
+}
+
+std::string UsageText() {
+    return std::string("Usage: ") + kCommandName +
+           " [--processor N] [--output FILE]\n"
+           "Identifies processor N (1 when not given) and writes the Quarn(R) Sondrel report of it,\n"
+           "without any window.\n"
+           "\n"
+           "  -p, --processor N  the processor to report, numbered from 1 as in the Processor menu\n"
+           "  -o, --output FILE  append the report to FILE (created when missing; a read-only file\n"
+           "                     is left alone); without it the report goes to standard output\n"
+           "  -h, --help         show this text and end\n"
+           "\n"
+           "Exit status: 0 when the report was written, 1 when a failure was reported on\n"
+           "standard error, 2 when the command line is wrong.\n";
+}
+
+}  // namespace sondrel::report

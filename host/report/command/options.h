@@ -1,0 +1,31 @@
+// Command-line options of sondrel-report.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace sondrel::report {
+
+inline constexpr const char* kCommandName = "sondrel-report";
+
+struct CommandOptions {
+    bool help = false;
+    std::int32_t processor = 1;         // 1-based
+    std::optional<std::string> output;  // standard output when empty
+};
+
+struct ParsedOptions {
+    std::optional<CommandOptions> options;  // empty when the line is wrong
+    std::string error;                      // what is wrong with it
+};
+
+// Parses the arguments after the program name: --help (-h),
+// --processor N (--processor=N, -p N) and --output FILE (--output=FILE, -o FILE).
+ParsedOptions ParseCommandLine(std::span<const char* const> arguments);
+
+// The text --help prints.
+std::string UsageText();
+
+}  // namespace sondrel::report

@@ -1,0 +1,35 @@
+// Where the host's texts come from: the language module Glossa.so, or, in
+// tests, a table. Every text of the helpers and the report goes through it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "sondrel/language/resource_reader.h"
+
+namespace sondrel::ui {
+
+class LanguageText {
+public:
+    virtual ~LanguageText() = default;
+    // The string cut to at most `limit` characters; nullopt when missing.
+    virtual std::optional<std::string> String(std::int32_t id, std::size_t limit) const = 0;
+
+    // The string, or the empty text when it is missing: for the places where
+    // a missing string is no error.
+    std::string StringOrEmpty(std::int32_t id, std::size_t limit) const;
+};
+
+// The strings of a loaded language module.
+class ModuleLanguageText : public LanguageText {
+public:
+    explicit ModuleLanguageText(platform::LibraryHandle library) : reader_(library) {}
+    std::optional<std::string> String(std::int32_t id, std::size_t limit) const override;
+
+private:
+    language::ResourceReader reader_;
+};
+
+}  // namespace sondrel::ui

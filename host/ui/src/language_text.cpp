@@ -1,0 +1,13 @@
+#include "sondrel/ui/language_text.h"
+
+namespace sondrel::ui {
+
+std::string LanguageText::StringOrEmpty(std::int32_t id, std::size_t limit) const {
+    return String(id, limit).value_or(std::string());
+}
+
+std::optional<std::string> ModuleLanguageText::String(std::int32_t id, std::size_t limit) const {
+    return reader_.String(id, limit);
+}
+
+}  // namespace sondrel::ui
