@@ -32,32 +32,32 @@ bool IsDigit(char character) {
 }
 
 // Reads a width or precision of at most kMaxFieldWidth; false when larger.
-bool ReadNumber(std::string_view format, std::size_t& position, std::string& specification) {
+bool ReadNumber(std::string_view format, std::size_t& position, std::string& directive) {
     int value = 0;
     while (position < format.size() && IsDigit(format[position])) {
         value = value * 10 + (format[position] - '0');
         if (value > kMaxFieldWidth) {
             return false;
         }
-        specification += format[position++];
+        directive += format[position++];
     }
     return true;
 }
 
-// One conversion of a specification we built and checked ourselves.
+// One conversion directive that we built and checked ourselves.
 template <typename Value>
-std::string Convert(const std::string& specification, Value value) {
-    const int length = std::snprintf(nullptr, 0, specification.c_str(), value);
+std::string Convert(const std::string& directive, Value value) {
+    const int length = std::snprintf(nullptr, 0, directive.c_str(), value);
     if (length <= 0) {
         return {};
     }
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), specification.c_str(), value);
+    std::snprintf(text.data(), text.size(), directive.c_str(), value);
     text.resize(static_cast<std::size_t>(length));
     return text;
 }
 
-std::optional<std::string> ConvertArgument(const std::string& specification, char conversion,
+std::optional<std::string> ConvertArgument(const std::string& directive, char conversion,
                                            const FormatArgument& argument) {
     using Kind = FormatArgument::Kind;
     switch (conversion) {
@@ -66,26 +66,26 @@ std::optional<std::string> ConvertArgument(const std::string& specification, cha
             if (argument.kind() != Kind::kInteger) {
                 return std::nullopt;
             }
-            return Convert(specification, static_cast<int>(argument.integer()));
+            return Convert(directive, static_cast<int>(argument.integer()));
         case 'u':
         case 'x':
         case 'X':
             if (argument.kind() != Kind::kInteger) {
                 return std::nullopt;
             }
-            return Convert(specification,
+            return Convert(directive,
                            static_cast<unsigned int>(static_cast<std::uint32_t>(argument.integer())));
         case 'f':
             if (argument.kind() != Kind::kReal) {
                 return std::nullopt;
             }
-            return Convert(specification, argument.real());
+            return Convert(directive, argument.real());
         case 's': {
             if (argument.kind() != Kind::kText) {
                 return std::nullopt;
             }
             const std::string text(argument.text());
-            return Convert(specification, text.c_str());
+            return Convert(directive, text.c_str());
         }
         default:
             return std::nullopt;
@@ -110,18 +110,18 @@ std::optional<std::string> FormatText(std::string_view format, std::span<const F
             ++position;
             continue;
         }
-        std::string specification = "%";
+        std::string directive = "%";
         std::string flags;
         while (position < format.size() && kFlags.find(format[position]) != std::string_view::npos) {
             flags += format[position++];
         }
-        specification += flags;
-        if (!ReadNumber(format, position, specification)) {
+        directive += flags;
+        if (!ReadNumber(format, position, directive)) {
             return std::nullopt;
         }
         if (position < format.size() && format[position] == '.') {
-            specification += format[position++];
-            if (!ReadNumber(format, position, specification)) {
+            directive += format[position++];
+            if (!ReadNumber(format, position, directive)) {
                 return std::nullopt;
             }
         }
@@ -132,8 +132,8 @@ std::optional<std::string> FormatText(std::string_view format, std::span<const F
         if (!FlagsAllowed(conversion, flags)) {
             return std::nullopt;
         }
-        specification += conversion;
-        const auto converted = ConvertArgument(specification, conversion, arguments[next++]);
+        directive += conversion;
+        const auto converted = ConvertArgument(directive, conversion, arguments[next++]);
         if (!converted) {
             return std::nullopt;
         }
