@@ -9,6 +9,7 @@
 #include "sondrel/app/product_codes.h"
 #include "sondrel/app/signature_rules.h"
 #include "sondrel/interface_ids.h"
+#include "sondrel/module/wrapping_arithmetic.h"
 #include "sondrel/module_interfaces.h"
 #include "text_copy.h"
 
@@ -44,20 +45,8 @@ constexpr std::array kCacheRows = {
     CacheRow{&SystemRecord::l3CacheSize, &SystemRecord::l3CacheUnit},
 };
 
-// Truncation toward zero that stays defined for values a module may report
-// outside the 32-bit range (they saturate) and for NaN (0).
 std::int32_t TruncateMHz(float value) {
-    constexpr float kHighest = 2147483648.0f;  // 2^31, the first value beyond the range
-    if (std::isnan(value)) {
-        return 0;
-    }
-    if (value >= kHighest) {
-        return std::numeric_limits<std::int32_t>::max();
-    }
-    if (value < -kHighest) {
-        return std::numeric_limits<std::int32_t>::min();
-    }
-    return static_cast<std::int32_t>(value);
+    return module::SaturatingTruncate(value);
 }
 
 // Model 15 of extended model 0 from stepping 9 on, with items 4, 9 and 17

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "sondrel/module/wrapping_arithmetic.h"
 #include "sondrel/ui/string_ids.h"
 
 namespace sondrel::ui {
@@ -57,17 +58,7 @@ std::string ThousandsRate(float value, const std::string& unit) {
 }  // namespace
 
 std::int32_t TruncateToInteger(float value) {
-    constexpr float kBeyondRange = 2147483648.0f;  // 2^31
-    if (std::isnan(value)) {
-        return 0;
-    }
-    if (value >= kBeyondRange) {
-        return std::numeric_limits<std::int32_t>::max();
-    }
-    if (value < -kBeyondRange) {
-        return std::numeric_limits<std::int32_t>::min();
-    }
-    return static_cast<std::int32_t>(value);
+    return module::SaturatingTruncate(value);
 }
 
 TextPair FormatFrequencyPair(std::int32_t reported, std::int32_t expected, bool bus,

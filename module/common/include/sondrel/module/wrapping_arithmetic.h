@@ -3,7 +3,9 @@
 // rely on signed overflow.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace sondrel::module {
 
@@ -36,6 +38,22 @@ constexpr std::uint32_t Bits(std::uint32_t value, unsigned low, unsigned width) 
 
 constexpr std::int32_t BitsAsInt(std::uint32_t value, unsigned low, unsigned width) {
     return static_cast<std::int32_t>(Bits(value, low, width));
+}
+
+// Truncation toward zero that stays defined for values outside the 32-bit
+// range (they saturate) and for NaN (0).
+inline std::int32_t SaturatingTruncate(float value) {
+    constexpr float kBeyondRange = 2147483648.0f;  // 2^31
+    if (std::isnan(value)) {
+        return 0;
+    }
+    if (value >= kBeyondRange) {
+        return std::numeric_limits<std::int32_t>::max();
+    }
+    if (value < -kBeyondRange) {
+        return std::numeric_limits<std::int32_t>::min();
+    }
+    return static_cast<std::int32_t>(value);
 }
 
 }  // namespace sondrel::module
