@@ -104,12 +104,9 @@ std::int32_t StoredFeature(FeatureStorage storage, ResultCode code, std::int32_t
 }
 
 void CollectLogo(ICPUInfo& info, std::int32_t processor, SystemRecord& record) {
-    const ResultCode code = info.GetLogoBitmap(processor, &record.logoBitmap);
+    const ResultCode code = info.GetLogoBitmap(processor, record.logoBitmap.Receive());
     if (code == result::kNoLogoBitmap) {
-        if (record.logoBitmap != nullptr) {
-            platform::DestroyBitmap(record.logoBitmap);
-            record.logoBitmap = nullptr;
-        }
+        record.logoBitmap.Reset();
         return;
     }
     Succeeds(code);

@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "broker_on_profile.h"
-#include "released_record.h"
 #include "sondrel/app/broker_session.h"
 #include "sondrel/app/collection.h"
 #include "sondrel/exports.h"
@@ -74,7 +73,7 @@ void ExpectDesktopIdentityAndCounts(const SystemRecord& record) {
 TEST(CollectionOnProfile, StartUpSessionCollectsProcessor1) {
     SelectedProfile profile(ReadProfile(kDesktopProfile));
     MainSheetState sheet;
-    ReleasedRecord record;
+    SystemRecord record;
     BrokerConnection connection(sheet, record);
     const ResultCode code = connection.RunBrokerSession();
     ASSERT_EQ(code, result::kSuccess);
@@ -90,7 +89,7 @@ TEST(CollectionOnProfile, CollectingProcessor2GivesThatProcessorsData) {
     RealSession session;
     MainSheetState sheet;
     sheet.logicalProcessorCount = 8;
-    ReleasedRecord record;
+    SystemRecord record;
     const ResultCode code = CollectProcessorData(sheet, *session, 2, record);
     ASSERT_EQ(code, result::kSuccess);
     EXPECT_EQ(record.currentProcessor, 2);
@@ -106,7 +105,7 @@ TEST(CollectionOnProfile, CollectingProcessor2GivesThatProcessorsData) {
 TEST(CollectionOnProfile, TwoPackagesAreCountedByTheModule) {
     SelectedProfile profile(MultiPackageDesktop(2, kDesktopSignature));
     MainSheetState sheet;
-    ReleasedRecord record;
+    SystemRecord record;
     BrokerConnection connection(sheet, record);
     const ResultCode code = connection.RunBrokerSession();
     ASSERT_EQ(code, result::kSuccess);

@@ -9,7 +9,6 @@
 #include <filesystem>
 
 #include "broker_on_profile.h"
-#include "released_record.h"
 #include "sondrel/app/broker_session.h"
 #include "sondrel/app/system_record.h"
 
@@ -31,7 +30,7 @@ struct StartedSession {
     }
     SelectedProfile selected;
     MainSheetState sheet;
-    ReleasedRecord record;
+    SystemRecord record;
     BrokerConnection connection;
     ResultCode code = result::kUnexpectedFailure;
 };

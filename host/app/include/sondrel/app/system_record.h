@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "sondrel/bitmap.h"
+#include "sondrel/app/owned_bitmap.h"
 #include "sondrel/module_interfaces.h"
 
 namespace sondrel::app {
@@ -40,7 +40,7 @@ struct SystemRecord {
     char processorName[kNameBufferSize] = {};
     char packaging[kNameBufferSize] = {};
     char compatibilityGuide[kGuideBufferSize] = {};
-    BitmapHandle logoBitmap = nullptr;  // owned; deleted at the next reset
+    OwnedBitmap logoBitmap;  // deleted at the next reset
     std::int32_t revision = 0;
     std::int32_t revisionState = kRevisionUnknown;
     std::int32_t family = 0;
