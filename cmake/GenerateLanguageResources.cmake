@@ -1,14 +1,15 @@
-# cmake -DINPUT=<resources.json> -DOUTPUT=<file.cpp> -P GenerateLanguageResources.cmake
+# cmake -DINPUT=<resources.json>[|<more.json>...] -DOUTPUT=<file.cpp> -P GenerateLanguageResources.cmake
 #
-# Turns a language module's resource file into C++ data: strings, menus,
-# dialog templates and pictures (read from the files the resource file
-# names, relative to its own directory). docs/language-modules.md describes
-# the format. Any fault stops the build with the file and the field named.
+# Turns a language module's resource files into C++ data: strings, menus,
+# dialog templates and pictures (read from the files a resource file names,
+# relative to its own directory). A module may spread its resources over
+# several files (one dialog template a file, say); an id given twice for the
+# same kind stops the build. docs/language-modules.md describes the format.
+# Any fault stops the build with the file and the field named.
 
 cmake_policy(VERSION 3.25)
 
-file(READ "${INPUT}" document)
-get_filename_component(base "${INPUT}" DIRECTORY)
+string(REPLACE "|" ";" inputs "${INPUT}")
 
 set(kinds_string 1)
 set(kinds_picture 2)
@@ -159,9 +160,17 @@ set(definitions "")
 set(entries "")
 
 macro(add_entry kind id data size)
+  if("${kind}/${id}" IN_LIST seen)
+    fail("${kind}s.${id}" "given in more than one resource file")
+  endif()
+  list(APPEND seen "${kind}/${id}")
   string(APPEND entries "        {${kinds_${kind}}, ${id}, ${data}, ${size}},\n")
 endmacro()
 
+set(seen "")
+foreach(INPUT IN LISTS inputs)
+file(READ "${INPUT}" document)
+get_filename_component(base "${INPUT}" DIRECTORY)
 json_members(sections "" "strings;pictures;menus;dialogs;comment")
 
 # Strings.
@@ -286,13 +295,15 @@ if("dialogs" IN_LIST sections)
   endforeach()
 endif()
 
+endforeach()
+
 if(entries STREQUAL "")
   set(table "    return {};\n")
 else()
   set(table "    static const ResourceEntry entries[] = {\n${entries}    };\n    return entries;\n")
 endif()
 
-set(content "// Generated from ${INPUT} by GenerateLanguageResources.cmake. Do not edit.
+set(content "// Generated from ${inputs} by GenerateLanguageResources.cmake. Do not edit.
 #include \"resource_table.h\"
 
 namespace sondrel::language {

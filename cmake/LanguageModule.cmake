@@ -2,31 +2,38 @@
 # (docs/language-modules.md). The resources are turned into C++ data at build
 # time, so a change to the file or to a picture it names rebuilds the library.
 
-# sondrel_language_module(<target> <resource file> [NO_INSTALL])
+# sondrel_language_module(<target> <resource file> [MORE <resource files>...] [NO_INSTALL])
+# MORE adds resource files of the same module (dialog templates kept one a
+# file, say); each id of a kind may be given in one file only.
 function(sondrel_language_module target resources)
-  cmake_parse_arguments(LANGUAGE "NO_INSTALL" "" "" ${ARGN})
-  get_filename_component(input "${resources}" ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
-  get_filename_component(base "${input}" DIRECTORY)
+  cmake_parse_arguments(LANGUAGE "NO_INSTALL" "" "MORE" ${ARGN})
+  set(inputs "")
+  set(pictures "")
+  foreach(resource IN ITEMS ${resources} ${LANGUAGE_MORE})
+    get_filename_component(input "${resource}" ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    get_filename_component(base "${input}" DIRECTORY)
+    list(APPEND inputs ${input})
+    # The pictures the file names, so that editing one rebuilds the module.
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${input})
+    file(READ ${input} document)
+    string(JSON count ERROR_VARIABLE missing LENGTH "${document}" pictures)
+    if(NOT missing AND count GREATER 0)
+      math(EXPR last "${count} - 1")
+      foreach(index RANGE ${last})
+        string(JSON id MEMBER "${document}" pictures ${index})
+        string(JSON file GET "${document}" pictures ${id})
+        list(APPEND pictures ${base}/${file})
+      endforeach()
+    endif()
+  endforeach()
   set(script ${CMAKE_SOURCE_DIR}/cmake/GenerateLanguageResources.cmake)
   set(output ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp)
 
-  # The pictures the file names, so that editing one rebuilds the module.
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${input})
-  file(READ ${input} document)
-  set(pictures "")
-  string(JSON count ERROR_VARIABLE missing LENGTH "${document}" pictures)
-  if(NOT missing AND count GREATER 0)
-    math(EXPR last "${count} - 1")
-    foreach(index RANGE ${last})
-      string(JSON id MEMBER "${document}" pictures ${index})
-      string(JSON file GET "${document}" pictures ${id})
-      list(APPEND pictures ${base}/${file})
-    endforeach()
-  endif()
-
+  # A file list travels to the script joined by '|': a ';' would split the argument.
+  list(JOIN inputs "|" joined)
   add_custom_command(OUTPUT ${output}
-    COMMAND ${CMAKE_COMMAND} -DINPUT=${input} -DOUTPUT=${output} -P ${script}
-    DEPENDS ${input} ${pictures} ${script}
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${joined} -DOUTPUT=${output} -P ${script}
+    DEPENDS ${inputs} ${pictures} ${script}
     COMMENT "Embedding the resources of ${target}" VERBATIM)
 
   set(sources ${output} ${CMAKE_SOURCE_DIR}/lang/runtime/find_resource.cpp)

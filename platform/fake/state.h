@@ -37,6 +37,13 @@ struct State {
     std::map<std::string, std::string> openCommands;
     bool failProcessStart = false;
     std::vector<std::string> startedCommandLines;
+    // Unset: the program's key does not exist.
+    std::optional<std::map<std::string, std::string>> settings;
+    bool settingsOpenable = true;
+    bool failSettingsReads = false;
+    bool failSettingsWrites = false;
+    bool failSettingsClose = false;
+    std::vector<std::string> settingsLog;
 };
 
 State& GetState();

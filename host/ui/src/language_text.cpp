@@ -10,4 +10,12 @@ std::optional<std::string> ModuleLanguageText::String(std::int32_t id, std::size
     return reader_.String(id, limit);
 }
 
+std::optional<std::string> ModuleLanguageText::Picture(std::int32_t id) const {
+    const auto bytes = reader_.Find(kSondrelPicture, id);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+}
+
 }  // namespace sondrel::ui

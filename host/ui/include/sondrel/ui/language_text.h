@@ -20,6 +20,8 @@ public:
     // The string, or the empty text when it is missing: for the places where
     // a missing string is no error.
     std::string StringOrEmpty(std::int32_t id, std::size_t limit) const;
+    // The encoded bytes of a picture (bitmap or icon); nullopt when missing.
+    virtual std::optional<std::string> Picture(std::int32_t /*id*/) const { return std::nullopt; }
 };
 
 // The strings of a loaded language module.
@@ -27,6 +29,7 @@ class ModuleLanguageText : public LanguageText {
 public:
     explicit ModuleLanguageText(platform::LibraryHandle library) : reader_(library) {}
     std::optional<std::string> String(std::int32_t id, std::size_t limit) const override;
+    std::optional<std::string> Picture(std::int32_t id) const override;
 
 private:
     language::ResourceReader reader_;

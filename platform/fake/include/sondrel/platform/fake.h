@@ -68,4 +68,14 @@ void FailProcessStart(bool fail);
 // Every command line StartProcess was asked to start, in order.
 std::vector<std::string> StartedCommandLines();
 
+// The program's settings key: unset (the default) means the installation
+// did not create it. The values as the program left them.
+void SetProgramSettings(std::optional<std::map<std::string, std::string>> values);
+std::optional<std::map<std::string, std::string>> ProgramSettings();
+enum class SettingsFailure { kOpen, kRead, kWrite, kClose };
+// Writes fail for deletes too.
+void FailSettings(SettingsFailure failure, bool fail);
+// "open", "read Name", "write BODDlg", "delete BODDlg", "close" in order.
+std::vector<std::string> SettingsLog();
+
 }  // namespace sondrel::platform::fake
