@@ -25,11 +25,21 @@ public:
         return found->second.substr(0, limit);
     }
 
+    std::optional<std::string> Picture(std::int32_t id) const override {
+        const auto found = pictures_.find(id);
+        if (found == pictures_.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+
     void Set(std::int32_t id, std::string text) { strings_[id] = std::move(text); }
     void Remove(std::int32_t id) { strings_.erase(id); }
+    void SetPicture(std::int32_t id, std::string bytes) { pictures_[id] = std::move(bytes); }
 
 private:
     std::map<std::int32_t, std::string> strings_;
+    std::map<std::int32_t, std::string> pictures_;
 };
 
 // The units and texts the helpers use, as Glossa spells them.
