@@ -102,7 +102,7 @@ public:
     virtual ~ControlEvents() = default;
     // A button, check box or clickable picture was clicked (a check box's
     // new state is already on the surface).
-    virtual void OnClick(ControlId id) = 0;
+    virtual void OnClick(ControlSurface& surface, ControlId id) = 0;
 };
 
 }  // namespace sondrel::ui
