@@ -73,6 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
         DecisionCase{"FirstSteppingZero", Leaf1(2, 10, 0), kI7, false, 4, 0.0f, kNotHandledName},
         // (2,13): 95 (the server Bastra) derives, 85 is not listed.
         DecisionCase{"ServerDerive", Leaf1(2, 13, 7), kBastra, false, 95, 2000.0f, nullptr},
+        DecisionCase{"ServerClear", Leaf1(2, 13, 0), kBastra, true, 95, 0.0f, "Quarn(R) Bastra(R) Processor"},
+        DecisionCase{"ServerSampleClears", Leaf1(2, 13, 7), "Genuine Quarn(R) CPU @ 2.00GHz", false, 56, 0.0f,
+                     kSampleName},
         DecisionCase{"ServerI5", Leaf1(2, 13, 7), "Quarn(R) Vantor(TM) i5-2500 CPU @ 3.30GHz", false, 4, 0.0f,
                      kNotHandledName},
         // (3,10) and (3,14) stepping 0 to 9; stepping 10 is not listed.
@@ -80,6 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
                      3100.0f, nullptr},
         DecisionCase{"SecondClear", Leaf1(3, 10, 0), "Quarn(R) Bastra(R) CPU E3-1230 @ 3.30GHz", true, 94,
                      0.0f, "Quarn(R) Bastra(R) Processor"},
+        DecisionCase{"SecondSampleClears", Leaf1(3, 14, 9), "Quarn(R) Vantor(TM) CPU @ 3.40GHz", false, 56,
+                     0.0f, kSampleName},
         DecisionCase{"SecondSteppingTen", Leaf1(3, 14, 10), kI7, false, 4, 0.0f, kNotHandledName},
         // (3,13) is known but not classified; (2,14) and model 7 are not this module's.
         DecisionCase{"UnclassifiedModel", Leaf1(3, 13, 2), kI7, false, 0, 0.0f, kGenericName},
