@@ -13,10 +13,10 @@ import importlib.util
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
-_SPEC = importlib.util.spec_from_file_location(
+_SOURCE = importlib.util.spec_from_file_location(
     "cpumod12_logos", HERE.parents[1] / "cpumod12" / "pictures" / "make_logos.py")
-LETTERS = importlib.util.module_from_spec(_SPEC)
-_SPEC.loader.exec_module(LETTERS)
+LETTERS = importlib.util.module_from_spec(_SOURCE)
+_SOURCE.loader.exec_module(LETTERS)
 
 WIDTH, HEIGHT = 160, 120
 DARK_INK = "#1b1b24"
