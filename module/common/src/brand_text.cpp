@@ -90,16 +90,17 @@ std::int32_t LeadingDigits(std::string_view name, std::ptrdiff_t start) {
     return Value(digits);
 }
 
-// The letter before an "@" that follows a digit run: '…1234U @' gives U.
-char LetterBeforeAt(std::string_view name, std::ptrdiff_t posAt) {
+// Where the letter before an "@" that follows a digit run sits: '…1234U @'
+// gives the position of U.
+std::optional<std::ptrdiff_t> LetterBeforeAt(std::string_view name, std::ptrdiff_t posAt) {
     if (posAt < 0) {
-        return '\0';
+        return std::nullopt;
     }
     const char c = At(name, posAt - 2);
     if (IsDigit(c)) {
-        return At(name, posAt - 1);
+        return posAt - 1;
     }
-    return IsLetter(c) ? c : '\0';
+    return IsLetter(c) ? std::optional(posAt - 2) : std::nullopt;
 }
 
 }  // namespace
@@ -159,15 +160,15 @@ std::int32_t ProcessorNumber(std::string_view name) {
     return 0;
 }
 
-char SuffixLetter(std::string_view name) {
+std::optional<std::ptrdiff_t> SuffixLetterPosition(std::string_view name) {
     if (name.empty()) {
-        return '\0';
+        return std::nullopt;
     }
     const std::ptrdiff_t posCpu = Position(name, kCpu);
     const std::ptrdiff_t posAt = Position(name, kAt);
     if (posCpu < 0) {
         if (!Contains(name, kCorvid) && !Contains(name, kDunlin)) {
-            return '\0';
+            return std::nullopt;
         }
         return LetterBeforeAt(name, posAt);
     }
@@ -176,15 +177,24 @@ char SuffixLetter(std::string_view name) {
         const std::ptrdiff_t k =
             posCpu - (Contains(name, kExtreme) ? kSuffixBeforeExtremeCpu : kSuffixBeforeCpu);
         if (k < 0) {
-            return '\0';
+            return std::nullopt;
         }
-        const char c = At(name, k);
-        return IsDigit(c) ? At(name, k + 1) : c;
+        return IsDigit(At(name, k)) ? k + 1 : k;
     }
     if (IsDigit(afterCpu)) {
         return LetterBeforeAt(name, posAt);
     }
-    return afterCpu;
+    return posCpu + kAfterCpu;
+}
+
+char SuffixLetter(std::string_view name) {
+    const auto position = SuffixLetterPosition(name);
+    return position ? At(name, *position) : '\0';
+}
+
+char LetterAfterSuffix(std::string_view name) {
+    const auto position = SuffixLetterPosition(name);
+    return position ? At(name, *position + 1) : '\0';
 }
 
 bool HasMobileSuffix(std::string_view name, std::string_view mobileLetters) {

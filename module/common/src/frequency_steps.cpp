@@ -20,6 +20,10 @@ void CProcessorModule::ComputeRatioFrequency() {
 
 float CProcessorModule::NominalBusQuery() {
     ComputeRatioFrequency();
+    if (generation_.reportedBus == ReportedBusRule::kCoreOverRatioFrequency &&
+        snapshot_.ratioFrequencyMHz > 0.0f) {
+        return snapshot_.reportedCpuMHz / snapshot_.ratioFrequencyMHz;
+    }
     return generation_.nominalBusMHz;
 }
 
@@ -43,6 +47,10 @@ void CProcessorModule::DecideFrequencySupport() {
             s.expectedCpuMHz = 0.0f;
             s.preproductionFlag = 0;
             s.processorName[0] = '\0';
+            break;
+        case FrequencyOutcome::kUnclassified:
+            s.productCode = kProductUnclassified;
+            s.expectedCpuMHz = 0.0f;
             break;
         case FrequencyOutcome::kDeriveOrClear:  // resolved by the decision
         case FrequencyOutcome::kUnsupported:

@@ -18,7 +18,7 @@ constexpr std::string_view kX = "X";
 constexpr std::string_view kMX = "MX";
 constexpr std::string_view kAt = "@";
 constexpr std::string_view kProcessor = "Processor";
-constexpr std::string_view kSeparator = "-";
+constexpr std::string_view kTierSeparator = "-";
 constexpr std::string_view kExtremeEditionTail = " Extreme Edition CPU ";
 constexpr std::size_t kSuffixLength = 2;
 
@@ -36,8 +36,15 @@ bool Matches(const SignatureRange& range, const ProcessorSnapshot& s) {
            s.stepping <= range.lastStepping;
 }
 
-bool Holds(const BrandRule& rule, const NamingRules& rules, std::string_view name, std::int32_t number) {
+bool Holds(const BrandRule& rule, const NamingRules& rules, const ProcessorSnapshot& snapshot,
+           std::int32_t number) {
+    const std::string_view name = Name(snapshot);
     if (!StartsWith(name, rule.prefix)) {
+        return false;
+    }
+    if (!rule.signatures.empty() &&
+        std::none_of(rule.signatures.begin(), rule.signatures.end(),
+                     [&snapshot](const SignatureRange& range) { return Matches(range, snapshot); })) {
         return false;
     }
     const bool hasX = Contains(name, kX);
@@ -80,19 +87,37 @@ void LoadName(const NameSource& source, const LoadText& load, ProcessorSnapshot&
     }
 }
 
+// The letters of the model kept in the Extreme Edition name; empty when
+// the name has no "X".
+std::string ExtremeEditionSuffix(ExtremeSuffix rule, std::string_view name) {
+    const auto x = Find(name, kX);
+    if (!x) {
+        return {};
+    }
+    if (rule == ExtremeSuffix::kXLetter) {
+        return std::string(kX);
+    }
+    if (const auto mx = Find(name, kMX); mx && rule == ExtremeSuffix::kMXOrXPair) {
+        return std::string(name.substr(*mx, kSuffixLength));
+    }
+    std::string suffix(name.substr(*x, 1));
+    if (*x + 1 < name.size() && name[*x + 1] != ' ') {
+        suffix.push_back(name[*x + 1]);
+    }
+    return suffix;
+}
+
 }  // namespace
 
 std::int32_t FindBrandClass(const NamingRules& rules, const ProcessorSnapshot& snapshot) {
     const auto branch =
         std::find_if(rules.branches.begin(), rules.branches.end(),
                      [&snapshot](const BrandBranch& b) { return Matches(b.signature, snapshot); });
-    if (branch == rules.branches.end()) {
-        return 0;
-    }
-    const std::string_view name = Name(snapshot);
-    const std::int32_t number = ProcessorNumber(name);
-    for (const BrandRule& rule : branch->rules) {
-        if (Holds(rule, rules, name, number)) {
+    const std::span<const BrandRule> table =
+        branch == rules.branches.end() ? rules.otherSignatureRules : branch->rules;
+    const std::int32_t number = ProcessorNumber(Name(snapshot));
+    for (const BrandRule& rule : table) {
+        if (Holds(rule, rules, snapshot, number)) {
             return rule.brandClass;
         }
     }
@@ -116,19 +141,10 @@ void MapBrandClass(const NamingRules& rules, std::int32_t brandClass, ProcessorS
 bool RenameExtremeEdition(const ExtremeRenameRule& rule, ProcessorSnapshot& snapshot) {
     CollapseSpaces(snapshot.processorName, kCollapsedNameLimit);
     const std::string_view name = Name(snapshot);
-    if (Contains(name, kExtreme) || Contains(name, kK) || !Contains(name, kX)) {
+    if (Contains(name, kExtreme) || Contains(name, kK) || (rule.requiresX && !Contains(name, kX))) {
         return false;
     }
-    std::string suffix;
-    if (const auto mx = Find(name, kMX)) {
-        suffix = name.substr(*mx, kSuffixLength);
-    } else {
-        const std::size_t x = *Find(name, kX);
-        suffix = name.substr(x, 1);
-        if (x + 1 < name.size() && name[x + 1] != ' ') {
-            suffix.push_back(name[x + 1]);
-        }
-    }
+    const std::string suffix = ExtremeEditionSuffix(rule.suffix, name);
     const std::int32_t number = ProcessorNumber(name);
     if (!rule.numbers.Holds(number)) {
         return false;
@@ -138,7 +154,7 @@ bool RenameExtremeEdition(const ExtremeRenameRule& rule, ProcessorSnapshot& snap
         return false;
     }
     std::string renamed(rule.base);
-    renamed.append(kSeparator).append(std::to_string(number)).append(suffix).append(kExtremeEditionTail);
+    renamed.append(rule.separator).append(std::to_string(number)).append(suffix).append(kExtremeEditionTail);
     renamed.append(name.substr(*at));
     SetName(snapshot, renamed, kCollapsedNameLimit);
     return true;
@@ -154,7 +170,7 @@ bool RenameTier(const TierRenameRule& rule, ProcessorSnapshot& snapshot) {
     // Everything after "Processor" and the one character that follows it.
     const std::size_t rest = std::min(*processor + kProcessor.size() + 1, name.size());
     std::string renamed(rule.base);
-    renamed.append(kSeparator).append(name.substr(rest));
+    renamed.append(kTierSeparator).append(name.substr(rest));
     snapshot.mobileFlag = 1;
     SetName(snapshot, renamed, kNameBufferSize - 1);
     return true;
@@ -163,10 +179,13 @@ bool RenameTier(const TierRenameRule& rule, ProcessorSnapshot& snapshot) {
 void ClassifyBrand(const NamingRules& rules, ProcessorSnapshot& snapshot) {
     MapBrandClass(rules, FindBrandClass(rules, snapshot), snapshot);
     const ExtremeRenameRule& extreme = rules.extremeRename;
-    const bool programmable = snapshot.fields.Value(field_id::kProgrammableTurbo) == 1 &&
-                              snapshot.fields.Value(field_id::kProgrammableRatio) == 1;
-    if (Contains(extreme.productCodes, snapshot.productCode) ||
-        (programmable && Contains(extreme.programmableProductCodes, snapshot.productCode))) {
+    const bool turbo = snapshot.fields.Value(field_id::kProgrammableTurbo) == 1;
+    const bool ratio = snapshot.fields.Value(field_id::kProgrammableRatio) == 1;
+    const bool programmable =
+        extreme.programmable == ProgrammableTest::kEither ? (turbo || ratio) : (turbo && ratio);
+    const bool allowed = !extreme.desktopOnly || snapshot.mobileFlag == 0;
+    if (allowed && (Contains(extreme.productCodes, snapshot.productCode) ||
+                    (programmable && Contains(extreme.programmableProductCodes, snapshot.productCode)))) {
         if (RenameExtremeEdition(extreme, snapshot)) {
             snapshot.brandClass = extreme.brandClass;
             snapshot.productCode = extreme.productCode;

@@ -2,6 +2,7 @@
 // letter a brand string carries. Pure functions of the name.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -19,6 +20,11 @@ std::int32_t ProcessorNumber(std::string_view name);
 
 // The suffix letter, such as K in "…i7-6789K CPU @…"; '\0' when none.
 char SuffixLetter(std::string_view name);
+// Where the suffix letter sits in the name; nullopt when there is none.
+std::optional<std::ptrdiff_t> SuffixLetterPosition(std::string_view name);
+// The character after the suffix letter, such as M in "…i7-2760QM CPU @…";
+// '\0' when there is none.
+char LetterAfterSuffix(std::string_view name);
 
 // The suffix letter is one of `mobileLetters` (never for '\0').
 bool HasMobileSuffix(std::string_view name, std::string_view mobileLetters);

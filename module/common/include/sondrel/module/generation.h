@@ -47,8 +47,18 @@ struct GraphicsCodeRow {
 };
 
 // Outcomes of the frequency support decision. kDeriveOrClear is Derive for
-// a pre-production processor and Clear otherwise.
-enum class FrequencyOutcome { kDerive, kClear, kDeriveOrClear, kUnsupported };
+// a pre-production processor and Clear otherwise; kUnclassified leaves the
+// processor with product code 0 (a model the module knows but does not
+// classify), kUnsupported with product code 4.
+enum class FrequencyOutcome { kDerive, kClear, kDeriveOrClear, kUnsupported, kUnclassified };
+
+// How the module reports the bus frequency beside a measured core frequency.
+enum class ReportedBusRule {
+    kNominal,  // the generation's nominal bus frequency
+    // The measured core frequency divided by the ratio frequency while that
+    // is positive; the nominal bus frequency otherwise.
+    kCoreOverRatioFrequency,
+};
 
 // One row of a frequency support decision table; the first row that
 // matches decides, and a processor no row matches is unsupported.
@@ -77,6 +87,7 @@ struct GenerationDescription {
     // Unit of level 1, a trace cache in some generations.
     std::int32_t instructionCacheUnit = kKilobyteUnit;
     float nominalBusMHz = 100.0f;
+    ReportedBusRule reportedBus = ReportedBusRule::kNominal;
     TdpRule tdpRule;
     // Model nibbles that reach the frequency support decision and the
     // disabled-core count; among them, the extended models the decision

@@ -20,6 +20,16 @@ struct ValueRange {
 enum class SuffixTest { kAny, kMobile, kOther };
 enum class XTest { kAny, kHasX, kNoX };
 
+// Signatures a rule table applies to: family and model exactly, the
+// extended model one of a list, the stepping in a range.
+struct SignatureRange {
+    std::int32_t family;
+    std::int32_t model;
+    std::span<const std::int32_t> extendedModels;
+    std::int32_t firstStepping;
+    std::int32_t lastStepping;
+};
+
 // One rule of a brand-class table: all its tests must hold. Rules are tried
 // in order and the first that holds gives the class.
 struct BrandRule {
@@ -30,16 +40,8 @@ struct BrandRule {
     std::span<const ValueRange> numbers = {};  // the processor number lies in one, when not empty
     SuffixTest suffix = SuffixTest::kAny;
     bool tier = false;  // the tier test must hold
-};
-
-// Signatures a rule table applies to: family and model exactly, the
-// extended model one of a list, the stepping in a range.
-struct SignatureRange {
-    std::int32_t family;
-    std::int32_t model;
-    std::span<const std::int32_t> extendedModels;
-    std::int32_t firstStepping;
-    std::int32_t lastStepping;
+    // The processor's signature lies in one, when not empty.
+    std::span<const SignatureRange> signatures = {};
 };
 
 // A signature range and the rules for names on it. The first branch whose
@@ -54,16 +56,32 @@ struct BrandClassMapping {
     std::int32_t productCode;
 };
 
+// Which of the two programmable fields ("ProgrammableTurbo",
+// "ProgrammableRatio") must hold 1 for the programmable product codes.
+enum class ProgrammableTest { kBoth, kEither };
+
+// The letters of the model that the Extreme Edition name keeps.
+enum class ExtremeSuffix {
+    kMXOrXPair,  // "MX" when the name has it, else the first "X" and the letter after it unless a space
+    kXPair,      // the first "X" and the letter after it unless a space
+    kXLetter,    // "X" when the name has one, else nothing
+};
+
 // The rename of a name into its Extreme Edition form.
 struct ExtremeRenameRule {
     // Product codes renamed whenever the name allows it …
     std::span<const std::int32_t> productCodes;
-    // … and those renamed only when both programmable fields hold 1.
+    // … and those renamed only when the programmable fields allow it.
     std::span<const std::int32_t> programmableProductCodes;
     ValueRange numbers;
-    std::string_view base;  // the name's new start, before "-" and the number
+    std::string_view base;  // the name's new start, before the separator and the number
     std::int32_t brandClass;
     std::int32_t productCode;
+    ProgrammableTest programmable = ProgrammableTest::kBoth;
+    bool desktopOnly = false;  // a processor marked mobile is never renamed
+    bool requiresX = true;     // a name without "X" is never renamed
+    ExtremeSuffix suffix = ExtremeSuffix::kMXOrXPair;
+    std::string_view separator = "-";  // between the base and the number
 };
 
 // The rename of an unnamed tier processor into the mobile line.
@@ -112,6 +130,8 @@ struct NameFallbackRules {
 
 struct NamingRules {
     std::span<const BrandBranch> branches;
+    // The rules for a signature no branch covers (empty: class 0).
+    std::span<const BrandRule> otherSignatureRules;
     // Classes that are kept; any other leaves the class 0 and the processor not handled.
     std::span<const ValueRange> validClasses;
     std::span<const BrandClassMapping> mapping;
