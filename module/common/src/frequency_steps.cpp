@@ -37,7 +37,9 @@ void CProcessorModule::DecideFrequencySupport() {
                 s.expectedCpuMHz = 0.0f;
                 s.expectedBusMHz = 0.0f;
             }
-            Reconcile();
+            if (generation_.reconcile == ReconcileRule::kAlways || s.preproductionFlag == 1) {
+                Reconcile();
+            }
             break;
         case FrequencyOutcome::kClear:
             s.expectedCpuMHz = 0.0f;
@@ -47,6 +49,10 @@ void CProcessorModule::DecideFrequencySupport() {
         case FrequencyOutcome::kDeriveOrClear:  // resolved by the decision
         case FrequencyOutcome::kUnsupported:
             MarkNotHandled();
+            break;
+        case FrequencyOutcome::kUnclassified:
+            s.productCode = kProductUnclassified;
+            s.expectedCpuMHz = 0.0f;
             break;
     }
 }

@@ -31,13 +31,20 @@ void SetName(ProcessorSnapshot& snapshot, const std::string& name, std::size_t l
 }
 
 bool Matches(const SignatureRange& range, const ProcessorSnapshot& s) {
-    return s.family == range.family && s.model == range.model &&
-           Contains(range.extendedModels, s.extendedModel) && s.stepping >= range.firstStepping &&
-           s.stepping <= range.lastStepping;
+    return s.family == range.family && (range.model == kAnyModel || s.model == range.model) &&
+           (range.extendedModels.empty() || Contains(range.extendedModels, s.extendedModel)) &&
+           s.stepping >= range.firstStepping && s.stepping <= range.lastStepping;
 }
 
-bool Holds(const BrandRule& rule, const NamingRules& rules, std::string_view name, std::int32_t number) {
-    if (!StartsWith(name, rule.prefix)) {
+bool Matches(const RuleSignature& signature, const ProcessorSnapshot& s) {
+    return signature.family == 0 ||
+           (s.family == signature.family && s.extendedModel == signature.extendedModel &&
+            s.model == signature.model);
+}
+
+bool Holds(const BrandRule& rule, const NamingRules& rules, const ProcessorSnapshot& snapshot,
+           std::string_view name, std::int32_t number) {
+    if (!StartsWith(name, rule.prefix) || !Matches(rule.signature, snapshot)) {
         return false;
     }
     const bool hasX = Contains(name, kX);
@@ -92,7 +99,7 @@ std::int32_t FindBrandClass(const NamingRules& rules, const ProcessorSnapshot& s
     const std::string_view name = Name(snapshot);
     const std::int32_t number = ProcessorNumber(name);
     for (const BrandRule& rule : branch->rules) {
-        if (Holds(rule, rules, name, number)) {
+        if (Holds(rule, rules, snapshot, name, number)) {
             return rule.brandClass;
         }
     }
@@ -100,11 +107,14 @@ std::int32_t FindBrandClass(const NamingRules& rules, const ProcessorSnapshot& s
 }
 
 void MapBrandClass(const NamingRules& rules, std::int32_t brandClass, ProcessorSnapshot& snapshot) {
-    snapshot.brandClass = InValueRanges(rules.validClasses, brandClass) ? brandClass : 0;
+    const std::int32_t valid = InValueRanges(rules.validClasses, brandClass) ? brandClass : 0;
+    const auto alias =
+        std::find_if(rules.classAliases.begin(), rules.classAliases.end(),
+                     [valid](const BrandClassAlias& a) { return valid != 0 && a.brandClass == valid; });
+    snapshot.brandClass = alias == rules.classAliases.end() ? valid : alias->storedAs;
     const auto row =
-        std::find_if(rules.mapping.begin(), rules.mapping.end(), [&snapshot](const BrandClassMapping& m) {
-            return snapshot.brandClass != 0 && m.brandClass == snapshot.brandClass;
-        });
+        std::find_if(rules.mapping.begin(), rules.mapping.end(),
+                     [valid](const BrandClassMapping& m) { return valid != 0 && m.brandClass == valid; });
     if (row == rules.mapping.end()) {
         snapshot.productCode = kProductNotHandled;
         snapshot.expectedCpuMHz = 0.0f;

@@ -20,6 +20,13 @@ struct ValueRange {
 enum class SuffixTest { kAny, kMobile, kOther };
 enum class XTest { kAny, kHasX, kNoX };
 
+// A signature a brand rule is limited to; family 0: any signature.
+struct RuleSignature {
+    std::int32_t family = 0;
+    std::int32_t extendedModel = 0;
+    std::int32_t model = 0;
+};
+
 // One rule of a brand-class table: all its tests must hold. Rules are tried
 // in order and the first that holds gives the class.
 struct BrandRule {
@@ -30,10 +37,14 @@ struct BrandRule {
     std::span<const ValueRange> numbers = {};  // the processor number lies in one, when not empty
     SuffixTest suffix = SuffixTest::kAny;
     bool tier = false;  // the tier test must hold
+    RuleSignature signature = {};
 };
 
-// Signatures a rule table applies to: family and model exactly, the
-// extended model one of a list, the stepping in a range.
+inline constexpr std::int32_t kAnyModel = -1;
+
+// Signatures a rule table applies to: family and model exactly (kAnyModel:
+// every model), the extended model one of a list (empty: any), the stepping
+// in a range.
 struct SignatureRange {
     std::int32_t family;
     std::int32_t model;
@@ -52,6 +63,13 @@ struct BrandBranch {
 struct BrandClassMapping {
     std::int32_t brandClass;
     std::int32_t productCode;
+};
+
+// A valid class that brandClass holds as another; the product code still
+// comes from the class the rules gave.
+struct BrandClassAlias {
+    std::int32_t brandClass;
+    std::int32_t storedAs;
 };
 
 // The rename of a name into its Extreme Edition form.
@@ -115,6 +133,7 @@ struct NamingRules {
     // Classes that are kept; any other leaves the class 0 and the processor not handled.
     std::span<const ValueRange> validClasses;
     std::span<const BrandClassMapping> mapping;
+    std::span<const BrandClassAlias> classAliases = {};
     ExtremeRenameRule extremeRename;
     TierRenameRule tierRename;
     MobileRule mobileRule;
