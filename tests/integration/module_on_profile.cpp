@@ -75,8 +75,8 @@ ScratchDirectory::~ScratchDirectory() {
     fs::remove_all(path_, ignored);
 }
 
-ModuleOnProfile::ModuleOnProfile() {
-    library_ = platform::LoadLibrary((fs::path(SONDREL_OUTPUT_DIR) / "Cpumod12.so").string());
+ModuleOnProfile::ModuleOnProfile(const char* library) : name_(library) {
+    library_ = platform::LoadLibrary((fs::path(SONDREL_OUTPUT_DIR) / name_).string());
     EXPECT_NE(library_, nullptr);
 }
 
@@ -99,7 +99,7 @@ ResultCode ModuleOnProfile::Create(const char* dataModule, void** root) {
     auto* create = reinterpret_cast<GetProcessorModuleInterfaceFunction>(
         platform::FindEntryPoint(library_, export_name::kProcessorModule));
     if (create == nullptr) {
-        ADD_FAILURE() << "Cpumod12.so lacks " << export_name::kProcessorModule;
+        ADD_FAILURE() << name_ << " lacks " << export_name::kProcessorModule;
         return result::kEntryPointMissing;
     }
     return create(interface_id::kRoot, nullptr, dataModule, root);
