@@ -66,6 +66,10 @@ const module::InformationRules& InformationRules() {
     return rules;
 }
 
+std::span<const SignatureLogoRow> LogoTable() {
+    return kLogos;
+}
+
 std::optional<std::int32_t> FindLogo(std::int32_t productCode, std::int32_t extendedModel) {
     const auto row = std::find_if(kLogos.begin(), kLogos.end(), [&](const SignatureLogoRow& logo) {
         return logo.productCode == productCode &&

@@ -32,6 +32,7 @@ struct SignatureLogoRow {
     std::int32_t extendedModel;  // kAnyExtendedModel: every one
     std::int32_t bitmapId;
 };
+std::span<const SignatureLogoRow> LogoTable();
 std::optional<std::int32_t> FindLogo(std::int32_t productCode, std::int32_t extendedModel);
 
 // The graphics code of a processor, or nullopt when the module writes none.
