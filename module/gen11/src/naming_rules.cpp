@@ -79,7 +79,9 @@ constexpr std::array kMapping = {
     BrandClassMapping{42, 111}, BrandClassMapping{43, 129},
 };
 
-// Every product code the mapping gives: the mobile rule judges these.
+// Every product code the mapping gives (4 aside): the mobile rule judges
+// these. Cpumod12's codes (112 to 127, 131 to 161) never arise here, so with
+// them the rule would never run.
 constexpr std::array kMappedProductCodes = {
     ProductCodeRange{56, 56},  ProductCodeRange{80, 81},   ProductCodeRange{85, 86},
     ProductCodeRange{98, 101}, ProductCodeRange{107, 111}, ProductCodeRange{129, 129},

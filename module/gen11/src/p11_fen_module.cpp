@@ -23,8 +23,8 @@ constexpr std::array kInterfaces = {
 constexpr std::array kDecisionModels = {5, 6, 7, 12, 13, 15};
 constexpr std::array kDecisionExtendedModels = {3, 4, 5};
 
-// "BaseTDP" is field 57 here, and a power unit of 0 is not treated apart.
-constexpr module::TdpRule kTdpRule{module::field_id::kCTDPSupportedLevels, false};
+// "BaseTDP" is field 57 here, and a power of 0 is not treated apart.
+constexpr module::TdpRule kTdpRule{kBaseTdpFieldId, false};
 
 module::GenerationDescription Describe() {
     module::GenerationDescription generation{};

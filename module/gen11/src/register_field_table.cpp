@@ -33,7 +33,6 @@ constexpr std::uint32_t kConfigurablePowerLevel1 = 0x649;
 
 // "BaseTDP" shares id 57 with "cTDPSupportedLevels"; it comes later in the
 // list, so the slot holds the base power when the power unit is applied.
-constexpr std::int32_t kBaseTdpId = id::kCTDPSupportedLevels;
 
 constexpr std::array kRows = {
     RegisterFieldRow{id::kPCardID, "PCardID", kPlatformIdentification, 50, 3},
@@ -69,7 +68,7 @@ constexpr std::array kRows = {
                      FieldCondition::kWithVirtualization},
     RegisterFieldRow{id::kCTDPSupportedLevels, "cTDPSupportedLevels", kPlatformInformation, 33, 2},
     RegisterFieldRow{id::kNominalTDP, "NominalTDP", kNominalConfigurablePower, 0, 8},
-    RegisterFieldRow{kBaseTdpId, "BaseTDP", kPackagePowerInformation, 0, 15},
+    RegisterFieldRow{kBaseTdpFieldId, "BaseTDP", kPackagePowerInformation, 0, 15},
     RegisterFieldRow{id::kCTDPLevelsRation, "cTDPLevelsRation", kConfigurablePowerLevel1, 0, 15},
     RegisterFieldRow{id::kTDPTimeUnit, "TDPTimeUnit", kPowerUnit, 16, 4},
     RegisterFieldRow{id::kTDPEnergyUnit, "TDPEnergyUnit", kPowerUnit, 8, 5},

@@ -5,12 +5,16 @@
 
 #include <span>
 
+#include "sondrel/module/field_ids.h"
 #include "sondrel/module/generation.h"
 #include "sondrel/module/information_rules.h"
 #include "sondrel/module/naming_rules.h"
 #include "sondrel/module/register_field_table.h"
 
 namespace sondrel::gen11 {
+
+// "BaseTDP" is numbered 57 in this generation, the id of "cTDPSupportedLevels".
+inline constexpr std::int32_t kBaseTdpFieldId = module::field_id::kCTDPSupportedLevels;
 
 std::span<const module::RegisterFieldRow> RegisterFieldTable();
 std::span<const module::FrequencyDecisionRow> FrequencyDecisionTable();
