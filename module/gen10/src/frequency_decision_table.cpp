@@ -20,12 +20,16 @@ constexpr std::array kExtendedModel2Codes = {ProductCodeRange{78, 78}};
 constexpr std::array kExtendedModel3Codes = {ProductCodeRange{78, 78}, ProductCodeRange{102, 103}};
 constexpr std::array kExtendedModel4Codes = {ProductCodeRange{78, 78}, ProductCodeRange{102, 106}};
 
+constexpr FrequencyDecisionRow Clear(std::int32_t extendedModel, std::int32_t model, std::int32_t first,
+                                     std::int32_t last) {
+    return {extendedModel, model, first, last, kGenericProcessor, kClear};
+}
+
 template <std::size_t N>
-constexpr std::array<FrequencyDecisionRow, 2> Steppings(std::int32_t extendedModel, std::int32_t model,
-                                                        std::int32_t first, std::int32_t last,
-                                                        const std::array<ProductCodeRange, N>& codes) {
-    return {FrequencyDecisionRow{extendedModel, model, first, last, kGenericProcessor, kClear},
-            FrequencyDecisionRow{extendedModel, model, first, last, codes, kDeriveOrClear}};
+constexpr FrequencyDecisionRow DeriveOrClear(std::int32_t extendedModel, std::int32_t model,
+                                             std::int32_t first, std::int32_t last,
+                                             const std::array<ProductCodeRange, N>& codes) {
+    return {extendedModel, model, first, last, codes, kDeriveOrClear};
 }
 
 constexpr FrequencyDecisionRow Unclassified(std::int32_t extendedModel, std::int32_t model) {
@@ -34,34 +38,31 @@ constexpr FrequencyDecisionRow Unclassified(std::int32_t extendedModel, std::int
 
 // First matching row decides; the other models of each extended model stay
 // unclassified whatever their stepping.
-constexpr auto k26 = Steppings(2, 6, 0, 6, kExtendedModel2Codes);
-constexpr auto k36 = Steppings(3, 6, 0, 8, kExtendedModel3Codes);
-constexpr auto k37 = Steppings(3, 7, 0, 8, kExtendedModel3Codes);
-constexpr auto k412 = Steppings(4, 12, 0, 5, kExtendedModel4Codes);
-constexpr auto k412Stepping8 = Steppings(4, 12, 8, 8, kExtendedModel4Codes);
-constexpr auto k413 = Steppings(4, 13, 0, 5, kExtendedModel4Codes);
-constexpr auto k413Stepping8 = Steppings(4, 13, 8, 8, kExtendedModel4Codes);
-
 constexpr std::array kRows = {
-    k26[0],
-    k26[1],
+    // Extended model 2: model 6, stepping 0 to 6.
+    Clear(2, 6, 0, 6),
+    DeriveOrClear(2, 6, 0, 6, kExtendedModel2Codes),
     Unclassified(2, 7),
     Unclassified(2, 12),
     Unclassified(2, 13),
-    k36[0],
-    k36[1],
-    k37[0],
-    k37[1],
+
+    // Extended model 3: models 6 and 7, stepping 0 to 8.
+    Clear(3, 6, 0, 8),
+    DeriveOrClear(3, 6, 0, 8, kExtendedModel3Codes),
+    Clear(3, 7, 0, 8),
+    DeriveOrClear(3, 7, 0, 8, kExtendedModel3Codes),
     Unclassified(3, 12),
     Unclassified(3, 13),
-    k412[0],
-    k412[1],
-    k412Stepping8[0],
-    k412Stepping8[1],
-    k413[0],
-    k413[1],
-    k413Stepping8[0],
-    k413Stepping8[1],
+
+    // Extended model 4: models 12 and 13, stepping 0 to 5 or 8.
+    Clear(4, 12, 0, 5),
+    DeriveOrClear(4, 12, 0, 5, kExtendedModel4Codes),
+    Clear(4, 12, 8, 8),
+    DeriveOrClear(4, 12, 8, 8, kExtendedModel4Codes),
+    Clear(4, 13, 0, 5),
+    DeriveOrClear(4, 13, 0, 5, kExtendedModel4Codes),
+    Clear(4, 13, 8, 8),
+    DeriveOrClear(4, 13, 8, 8, kExtendedModel4Codes),
     Unclassified(4, 6),
     Unclassified(4, 7),
 };
