@@ -169,6 +169,41 @@ TEST(GenerationReports, Cpumod11MobileSample) {
                          }}));
 }
 
+TEST(GenerationReports, Cpumod11TwoPackageServer) {
+    ExpectReport("profiles/cpumod11/server_bastra_56.json",
+                 Joined({{
+                             // K = 32 / 16 = 2, but Twinstrand packages with more threads than
+                             // cores count as one processor (P = 1, no menu).
+                             "Number of processors in system: 1",
+                             "Current processor: #1",
+                             "Active cores per processor: 8",
+                             // Offset 80h reads 0: every core of the package is active.
+                             "Disabled cores per processor: 0",
+                             // "Quarn(R) Bastra(R) CPU " on (5, 6): class 43, product 129, cleared.
+                             "Processor Name: Quarn(R) Bastra(R) Processor",
+                             "Type: 0",
+                             "Family: 6",
+                             "Model: 56",
+                             "Stepping: 3",
+                             "Revision: 428",
+                             "Maximum CPUID Level: D",
+                             "L1 Instruction Cache: 8 x 32 KB",
+                             "L1 Data Cache: 8 x 32 KB",
+                             "L2 Cache: 8 x 256 KB",
+                             "L3 Cache: 20 MB",
+                             "Packaging: QLG-2011 server land grid array",
+                         },
+                         kEveryFeature,
+                         {
+                             // Graphics switched off (54h bit 4 clear, value 0): code -3.
+                             "System Graphics: Add-in Graphics",
+                             "Base TDP: 130 W",
+                             "Reported Processor Frequency: 3.29 GHz",
+                             "Reported System Bus Frequency: 100 MHz",
+                             "*************************************************************",
+                         }}));
+}
+
 TEST(GenerationReports, Cpumod10Tablet) {
     ExpectReport("profiles/cpumod10/tablet_ember_z3745.json",
                  {
