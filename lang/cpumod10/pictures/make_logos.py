@@ -10,16 +10,14 @@ Run it from anywhere; it rewrites the SVG files beside itself:
     python3 lang/cpumod10/pictures/make_logos.py
 """
 
-import importlib.util
-import sys
+import runpy
 from pathlib import Path
+from types import SimpleNamespace
 
-sys.dont_write_bytecode = True  # leave no cache beside the shared script
 HERE = Path(__file__).resolve().parent
-_spec = importlib.util.spec_from_file_location(
-    "cpumod12_logos", HERE.parent.parent / "cpumod12" / "pictures" / "make_logos.py")
-badges = importlib.util.module_from_spec(_spec)
-_spec.loader.exec_module(badges)
+# Cpumod12's drawing code, run as a library (its main() does not run).
+badges = SimpleNamespace(**runpy.run_path(
+    str(HERE.parent.parent / "cpumod12" / "pictures" / "make_logos.py"), run_name="cpumod12_logos"))
 
 badges.FAMILIES["ember"] = {"rim": "#ffd2b0", "ink": "#ffffff"}
 # Ember badges by generation: netbook (2), tablet (3), later tablet (4), x series.
