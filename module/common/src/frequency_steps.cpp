@@ -41,7 +41,9 @@ void CProcessorModule::DecideFrequencySupport() {
                 s.expectedCpuMHz = 0.0f;
                 s.expectedBusMHz = 0.0f;
             }
-            Reconcile();
+            if (generation_.reconcile == ReconcileRule::kAlways || s.preproductionFlag == 1) {
+                Reconcile();
+            }
             break;
         case FrequencyOutcome::kClear:
             s.expectedCpuMHz = 0.0f;

@@ -1,8 +1,27 @@
 #include "sondrel/module/generation.h"
 
 #include <algorithm>
+#include <array>
 
 namespace sondrel::module {
+
+namespace {
+
+constexpr std::int32_t kProbeFamily = 6;
+constexpr std::array kProbeSignatures = {ModelSignature{4, 14}, ModelSignature{5, 14}, ModelSignature{8, 14},
+                                         ModelSignature{5, 5}};
+constexpr std::array kProcessorDeviceProductCodes = {125};
+constexpr std::array kHostBridgeExtendedModels = {4};
+
+constexpr ActiveCoreReads kStandardActiveCoreReads{kProbeFamily, kProbeSignatures,
+                                                   kProcessorDeviceProductCodes, ModelSignature{4, 14},
+                                                   kHostBridgeExtendedModels};
+
+}  // namespace
+
+const ActiveCoreReads& StandardActiveCoreReads() {
+    return kStandardActiveCoreReads;
+}
 
 bool InRanges(std::span<const ProductCodeRange> ranges, std::int32_t productCode) {
     return std::any_of(ranges.begin(), ranges.end(), [productCode](const ProductCodeRange& range) {

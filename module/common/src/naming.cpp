@@ -31,14 +31,13 @@ void SetName(ProcessorSnapshot& snapshot, const std::string& name, std::size_t l
 }
 
 bool Matches(const SignatureRange& range, const ProcessorSnapshot& s) {
-    return s.family == range.family && s.model == range.model &&
-           Contains(range.extendedModels, s.extendedModel) && s.stepping >= range.firstStepping &&
-           s.stepping <= range.lastStepping;
+    return s.family == range.family && (range.model == kAnyModel || s.model == range.model) &&
+           (range.extendedModels.empty() || Contains(range.extendedModels, s.extendedModel)) &&
+           s.stepping >= range.firstStepping && s.stepping <= range.lastStepping;
 }
 
 bool Holds(const BrandRule& rule, const NamingRules& rules, const ProcessorSnapshot& snapshot,
-           std::int32_t number) {
-    const std::string_view name = Name(snapshot);
+           std::string_view name, std::int32_t number) {
     if (!StartsWith(name, rule.prefix)) {
         return false;
     }
@@ -115,9 +114,10 @@ std::int32_t FindBrandClass(const NamingRules& rules, const ProcessorSnapshot& s
                      [&snapshot](const BrandBranch& b) { return Matches(b.signature, snapshot); });
     const std::span<const BrandRule> table =
         branch == rules.branches.end() ? rules.otherSignatureRules : branch->rules;
-    const std::int32_t number = ProcessorNumber(Name(snapshot));
+    const std::string_view name = Name(snapshot);
+    const std::int32_t number = ProcessorNumber(name);
     for (const BrandRule& rule : table) {
-        if (Holds(rule, rules, snapshot, number)) {
+        if (Holds(rule, rules, snapshot, name, number)) {
             return rule.brandClass;
         }
     }
@@ -125,11 +125,14 @@ std::int32_t FindBrandClass(const NamingRules& rules, const ProcessorSnapshot& s
 }
 
 void MapBrandClass(const NamingRules& rules, std::int32_t brandClass, ProcessorSnapshot& snapshot) {
-    snapshot.brandClass = InValueRanges(rules.validClasses, brandClass) ? brandClass : 0;
+    const std::int32_t valid = InValueRanges(rules.validClasses, brandClass) ? brandClass : 0;
+    const auto alias =
+        std::find_if(rules.classAliases.begin(), rules.classAliases.end(),
+                     [valid](const BrandClassAlias& a) { return valid != 0 && a.brandClass == valid; });
+    snapshot.brandClass = alias == rules.classAliases.end() ? valid : alias->storedAs;
     const auto row =
-        std::find_if(rules.mapping.begin(), rules.mapping.end(), [&snapshot](const BrandClassMapping& m) {
-            return snapshot.brandClass != 0 && m.brandClass == snapshot.brandClass;
-        });
+        std::find_if(rules.mapping.begin(), rules.mapping.end(),
+                     [valid](const BrandClassMapping& m) { return valid != 0 && m.brandClass == valid; });
     if (row == rules.mapping.end()) {
         snapshot.productCode = kProductNotHandled;
         snapshot.expectedCpuMHz = 0.0f;

@@ -24,23 +24,12 @@ constexpr std::int32_t kPlatformControllerDevice = 31;
 constexpr std::int32_t kChipsetPreset = 3;
 
 // The read before the active cores, made for some processors only; its value is not used.
-struct Signature {
-    std::int32_t extendedModel;
-    std::int32_t model;
-};
-constexpr std::int32_t kFamilyWithProbeRead = 6;
-constexpr std::array kProbeReadSignatures = {Signature{4, 14}, Signature{5, 14}, Signature{8, 14},
-                                             Signature{5, 5}};
 constexpr std::int32_t kProbeReadFunction = 1;
 constexpr std::int32_t kProbeReadOffset = 0x50;
 constexpr std::uint32_t kProbeReadPreset = 1;
 
-// The product code whose active cores come from the processor device on (4, 14).
-constexpr std::int32_t kProcessorDeviceProductCode = 125;
-constexpr Signature kProcessorDeviceSignature{4, 14};
 constexpr std::int32_t kActiveCoresOffset = 0x80;
 constexpr std::uint32_t kLowByteMask = 0xFFu;
-constexpr std::int32_t kHostBridgeActiveCoresExtendedModel = 4;
 constexpr unsigned kHostBridgeActiveCoresWidth = 3;
 
 constexpr std::uint32_t kGraphicsPreset = 4;
@@ -66,7 +55,7 @@ ResultCode ReadByAddress(IPciConfig& pci, std::int32_t processor, std::int32_t d
     return pci.ReadByAddress(processor, kBus, kMakerPciVendorId, device, 0, offset, kReadSize, value);
 }
 
-bool Is(const ProcessorSnapshot& s, Signature signature) {
+bool Is(const ProcessorSnapshot& s, ModelSignature signature) {
     return s.extendedModel == signature.extendedModel && s.model == signature.model;
 }
 
@@ -98,9 +87,11 @@ ResultCode CProcessorModule::ReadPciDetails(IPciConfig& pci, std::int32_t proces
 
 ResultCode CProcessorModule::ReadActiveCores(IPciConfig& pci, std::int32_t processor) {
     ProcessorSnapshot& s = snapshot_;
-    const bool probe = s.family == kFamilyWithProbeRead &&
-                       std::any_of(kProbeReadSignatures.begin(), kProbeReadSignatures.end(),
-                                   [&s](Signature signature) { return Is(s, signature); });
+    const ActiveCoreReads& reads =
+        generation_.activeCoreReads != nullptr ? *generation_.activeCoreReads : StandardActiveCoreReads();
+    const bool probe = s.family == reads.probeFamily &&
+                       std::any_of(reads.probeSignatures.begin(), reads.probeSignatures.end(),
+                                   [&s](ModelSignature signature) { return Is(s, signature); });
     if (probe) {
         std::uint32_t ignored = kProbeReadPreset;
         try {
@@ -115,8 +106,8 @@ ResultCode CProcessorModule::ReadActiveCores(IPciConfig& pci, std::int32_t proce
     }
 
     std::int32_t activeCores = s.packageCores;
-    if (s.productCode == kProcessorDeviceProductCode) {
-        if (Is(s, kProcessorDeviceSignature)) {
+    if (Contains(reads.processorDeviceProductCodes, s.productCode)) {
+        if (Is(s, reads.processorDeviceSignature)) {
             std::uint32_t value = 0;
             const ResultCode status =
                 ReadByDevice(pci, processor, kProcessorDevice, 0, kActiveCoresOffset, &value);
@@ -126,7 +117,7 @@ ResultCode CProcessorModule::ReadActiveCores(IPciConfig& pci, std::int32_t proce
             const auto cores = static_cast<std::int32_t>(value & kLowByteMask);
             activeCores = cores != 0 ? cores : s.packageCores;
         }
-    } else if (s.extendedModel == kHostBridgeActiveCoresExtendedModel) {
+    } else if (Contains(reads.hostBridgeExtendedModels, s.extendedModel)) {
         std::uint32_t value = 0;
         const ResultCode status =
             ReadByDevice(pci, processor, kHostBridgeDevice, 0, kActiveCoresOffset, &value);

@@ -60,6 +60,34 @@ enum class ReportedBusRule {
     kCoreOverRatioFrequency,
 };
 
+// When the Derive outcome reconciles measured with expected values.
+enum class ReconcileRule {
+    kAlways,
+    kWhilePreproduction,  // only while preproductionFlag is 1
+};
+
+// A signature by extended model and model nibble.
+struct ModelSignature {
+    std::int32_t extendedModel;
+    std::int32_t model;
+};
+
+// The PCI reads that give the active cores of a package. A processor of
+// `probeFamily` with one of `probeSignatures` first makes a read whose
+// value is not used; a product code of `processorDeviceProductCodes` on
+// `processorDeviceSignature` reads the processor device; any other
+// processor whose extended model is listed reads the host bridge.
+struct ActiveCoreReads {
+    std::int32_t probeFamily;
+    std::span<const ModelSignature> probeSignatures;
+    std::span<const std::int32_t> processorDeviceProductCodes;
+    ModelSignature processorDeviceSignature;
+    std::span<const std::int32_t> hostBridgeExtendedModels;
+};
+
+// The reads Cpumod12 makes; the default of every generation.
+const ActiveCoreReads& StandardActiveCoreReads();
+
 // One row of a frequency support decision table; the first row that
 // matches decides, and a processor no row matches is unsupported.
 struct FrequencyDecisionRow {
@@ -102,6 +130,9 @@ struct GenerationDescription {
     // Product codes whose disabled cores are counted against the active
     // cores read from PCI configuration space.
     std::span<const ProductCodeRange> pciActiveCoreProductCodes;
+    ReconcileRule reconcile = ReconcileRule::kAlways;
+    // null: StandardActiveCoreReads().
+    const ActiveCoreReads* activeCoreReads = nullptr;
     // Brand-string analysis and naming (naming_rules.h), and the package,
     // logo and information-item tables (information_rules.h); null: none.
     const NamingRules* naming = nullptr;

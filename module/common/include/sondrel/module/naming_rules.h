@@ -20,8 +20,11 @@ struct ValueRange {
 enum class SuffixTest { kAny, kMobile, kOther };
 enum class XTest { kAny, kHasX, kNoX };
 
-// Signatures a rule table applies to: family and model exactly, the
-// extended model one of a list, the stepping in a range.
+inline constexpr std::int32_t kAnyModel = -1;
+
+// Signatures a rule table applies to: family and model exactly (kAnyModel:
+// every model), the extended model one of a list (empty: any), the stepping
+// in a range.
 struct SignatureRange {
     std::int32_t family;
     std::int32_t model;
@@ -54,6 +57,13 @@ struct BrandBranch {
 struct BrandClassMapping {
     std::int32_t brandClass;
     std::int32_t productCode;
+};
+
+// A valid class that brandClass holds as another; the product code still
+// comes from the class the rules gave.
+struct BrandClassAlias {
+    std::int32_t brandClass;
+    std::int32_t storedAs;
 };
 
 // Which of the two programmable fields ("ProgrammableTurbo",
@@ -135,6 +145,7 @@ struct NamingRules {
     // Classes that are kept; any other leaves the class 0 and the processor not handled.
     std::span<const ValueRange> validClasses;
     std::span<const BrandClassMapping> mapping;
+    std::span<const BrandClassAlias> classAliases = {};
     ExtremeRenameRule extremeRename;
     TierRenameRule tierRename;
     MobileRule mobileRule;
