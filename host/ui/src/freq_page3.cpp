@@ -213,7 +213,7 @@ void CFreqPage3::WriteValues(ControlSurface& surface) {
             case Figure::kMemoryController:
                 return reported ? memoryController.reported : memoryController.expected;
             case Figure::kCache:
-                return cache;
+                return std::string(cache);
             case Figure::kThreadsPerPackage:
                 return std::to_string(record.threadsPerPackage);
             case Figure::kCoresPerPackage:
