@@ -27,14 +27,14 @@ constexpr int kEndedByFailure = 0;
 constexpr std::array<std::int32_t, 3> kAdvice = {text::kProcessorExcessAdvice, text::kBusExcessAdvice,
                                                  text::kBothExcessAdvice};
 
-struct InitFailure {
-    ResultCode code;
-};
+// A failure while the dialog is filled: an excess outside 1 to 3
+// (0x80041F40) or a missing string (0x80041F66).
+struct InitFailure {};
 
 std::string Required(const LanguageText& language, std::int32_t stringId) {
     auto loaded = language.String(stringId, kPieceLimit);
     if (!loaded) {
-        throw InitFailure{result::kLanguageUnavailable};
+        throw InitFailure{};
     }
     return std::move(*loaded);
 }
@@ -49,7 +49,7 @@ void CAdvisoryDialog::OnInitDialog(ControlSurface& surface) {
     try {
         if (record_.frequencyExcess < 1 ||
             record_.frequencyExcess > static_cast<std::int32_t>(kAdvice.size())) {
-            throw InitFailure{result::kUnexpectedFailure};
+            throw InitFailure{};
         }
         const std::string advice =
             Required(language_, kAdvice[static_cast<std::size_t>(record_.frequencyExcess - 1)]);
@@ -65,7 +65,7 @@ void CAdvisoryDialog::OnInitDialog(ControlSurface& surface) {
     } catch (const InitFailure&) {
     } catch (const std::exception&) {
     }
-    // Whatever failed, the box names the unexpected failure.
+    // Whatever failed, the box reports 0x80041F40, once for this dialog.
     surface.EndDialog(kEndedByFailure);
     if (!errorShown_) {
         errorShown_ = true;
