@@ -10,6 +10,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -53,17 +55,21 @@ struct Collected {
     ResultCode code = result::kUnexpectedFailure;
 };
 
-// The default desktop as a pre-production part (MSR CEh bit 27 clear), for
+// A bundled profile as a pre-production part (MSR CEh bit 27 clear), for
 // which the module confirms the rating, so the expected figures show.
-nlohmann::json PreProductionDesktop() {
-    nlohmann::json profile = ReadProfile(Profiles() / "default.json");
-    profile["packages"][0]["msr"]["0xCE"] = "0x0000080230002500";
+nlohmann::json PreProduction(const std::string& name) {
+    nlohmann::json profile = ReadProfile(Profiles() / name);
+    auto& msr = profile["packages"][0]["msr"]["0xCE"];
+    const std::uint64_t value = std::stoull(msr.get<std::string>(), nullptr, 16) & ~(std::uint64_t{1} << 27);
+    char text[19];
+    std::snprintf(text, sizeof text, "0x%016llX", static_cast<unsigned long long>(value));
+    msr = text;
     return profile;
 }
 
 // ... and measured well above its 3.70 GHz rating.
 nlohmann::json OverclockedDesktop() {
-    nlohmann::json profile = PreProductionDesktop();
+    nlohmann::json profile = PreProduction("default.json");
     profile["packages"][0]["measurements"] = nlohmann::json::array(
         {{{"cpuMHz", 4088.6}, {"busMHz", 110.3}}, {{"cpuMHz", 4095.3}, {"busMHz", 110.5}}});
     return profile;
@@ -208,7 +214,7 @@ TEST_F(FrequencyPagesInQt, TheLongestTextsFit) {
 TEST_F(FrequencyPagesInQt, ScreenshotsOfTheThreePagesAndTheAdvisory) {
     // The third page is the one the bundled desktop keeps.
     {
-        Collected collected(PreProductionDesktop());
+        Collected collected(PreProduction("default.json"));
         ASSERT_EQ(collected.code, result::kSuccess);
         const Shown shown = Show(PageKind::kThird, collected.record);
         ASSERT_NE(shown.widget, nullptr);
@@ -216,7 +222,7 @@ TEST_F(FrequencyPagesInQt, ScreenshotsOfTheThreePagesAndTheAdvisory) {
     }
     // Four cores with one disabled on the second page.
     {
-        Collected collected(ReadProfile(Profiles() / "desktop_vantor_i5_9e.json"));
+        Collected collected(PreProduction("desktop_vantor_i5_9e.json"));
         ASSERT_EQ(collected.code, result::kSuccess);
         collected.record.disabledCores = 1;
         const Shown shown = Show(PageKind::kSecond, collected.record);
