@@ -136,6 +136,7 @@ TemplateSurface::TemplateSurface(const SondrelDialogTemplate& dialog, QWidget* p
 
 void TemplateSurface::AddControl(const SondrelDialogControl& control) {
     QWidget* widget = MakeWidget(control, this);
+    widget->setObjectName(QString::number(control.id));
     widget->setGeometry(ToPixels(control.rectangle, units_));
     if (Has(control.style, kSondrelDisabled)) {
         widget->setEnabled(false);
