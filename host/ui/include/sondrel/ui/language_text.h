@@ -22,6 +22,8 @@ public:
     std::string StringOrEmpty(std::int32_t id, std::size_t limit) const;
     // The encoded bytes of a picture (bitmap or icon); nullopt when missing.
     virtual std::optional<std::string> Picture(std::int32_t /*id*/) const { return std::nullopt; }
+    // A dialog template, valid as long as the source is; null when missing.
+    virtual const SondrelDialogTemplate* Dialog(std::int32_t /*id*/) const { return nullptr; }
 };
 
 // The strings of a loaded language module.
@@ -30,6 +32,7 @@ public:
     explicit ModuleLanguageText(platform::LibraryHandle library) : reader_(library) {}
     std::optional<std::string> String(std::int32_t id, std::size_t limit) const override;
     std::optional<std::string> Picture(std::int32_t id) const override;
+    const SondrelDialogTemplate* Dialog(std::int32_t id) const override;
 
 private:
     language::ResourceReader reader_;
