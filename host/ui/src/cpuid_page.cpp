@@ -141,7 +141,7 @@ void CCPUIDPage::FillLabels(ControlSurface& surface) {
 
     if (r.item13Flag == kFlagSet) {
         page_steps::WriteTexts(surface, language,
-                               std::array{TextRow{control::kEngineeringSample, text::kEngineeringSample}});
+                               std::array{TextRow{control::kNameNote, text::kNameNote}});
     }
 }
 
@@ -177,7 +177,7 @@ void CCPUIDPage::FillValues(ControlSurface& surface) {
         surface.SetText(control::kGraphicsName, name->text);
         r.addInGraphics = name->addIn ? 1 : 0;
     }
-    surface.SetVisible(control::kEngineeringSample, r.item13Flag == kFlagSet);
+    surface.SetVisible(control::kNameNote, r.item13Flag == kFlagSet);
 }
 
 void CCPUIDPage::SetUpTooltips(ControlSurface& surface) const {

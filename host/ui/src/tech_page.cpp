@@ -113,7 +113,7 @@ void CTechPage::FillLabels(ControlSurface& surface) {
     page_steps::WriteTexts(surface, language, kLabels);
     if (context_.record.item13Flag == kFlagSet) {
         page_steps::WriteTexts(surface, language,
-                               std::array{TextRow{control::kEngineeringSample, text::kEngineeringSample}});
+                               std::array{TextRow{control::kNameNote, text::kNameNote}});
     }
     page_steps::WriteTexts(surface, language,
                            std::array{TextRow{control::kAdvisoryButton, text::kAdvisoryButton}});
@@ -127,8 +127,8 @@ void CTechPage::FillValues(ControlSurface& surface) {
     for (const TechnologyRow& row : kTechnologyRows) {
         surface.SetText(row.value, row.yes(r) ? yes : no);
         if (row.value == control::kAesNi) {
-            // The engineering-sample note sits between AES-NI and EQRT.
-            surface.SetVisible(control::kEngineeringSample, r.item13Flag == kFlagSet);
+            // The note on the processor name sits between AES-NI and EQRT.
+            surface.SetVisible(control::kNameNote, r.item13Flag == kFlagSet);
         }
     }
 }

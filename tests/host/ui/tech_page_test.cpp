@@ -160,7 +160,7 @@ TEST_F(TechPageTest, ActivationWritesLabelsTooltipsAndPainting) {
     EXPECT_EQ(surface.Control(1196).font, FontChange{});
 }
 
-TEST_F(TechPageTest, TheEngineeringSampleNoteSitsBetweenAesNiAndEqrt) {
+TEST_F(TechPageTest, TheNameNoteSitsBetweenAesNiAndEqrt) {
     for (const std::int32_t flag : {1, 0, -1}) {
         SCOPED_TRACE(flag);
         record.item13Flag = flag;

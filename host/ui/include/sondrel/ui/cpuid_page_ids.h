@@ -17,7 +17,8 @@ inline constexpr ControlId kTitle = 1036;  // the page title of the template
 inline constexpr ControlId kMakerLogo = 1038;
 inline constexpr ControlId kUnused = 1100;  // always hidden
 inline constexpr ControlId kProcessorName = 1243;
-inline constexpr ControlId kEngineeringSample = 1060;
+// A note shown when the module established the processor's name.
+inline constexpr ControlId kNameNote = 1060;
 
 inline constexpr ControlId kIdentificationHeading = 1236;
 inline constexpr ControlId kTypeLabel = 1197;
@@ -53,7 +54,7 @@ inline constexpr std::array kAll{kTitle,
                                  kMakerLogo,
                                  kUnused,
                                  kProcessorName,
-                                 kEngineeringSample,
+                                 kNameNote,
                                  kIdentificationHeading,
                                  kTypeLabel,
                                  kFamilyLabel,
@@ -102,7 +103,7 @@ inline constexpr std::int32_t kFeaturesHeading = 366;
 inline constexpr std::int32_t kGraphicsHeading = 473;
 inline constexpr std::int32_t kGraphicsNameLabel = 478;
 inline constexpr std::int32_t kDeviceIdLabel = 472;
-inline constexpr std::int32_t kEngineeringSample = 396;
+inline constexpr std::int32_t kNameNote = 396;
 
 inline constexpr std::int32_t kYes = 155;
 inline constexpr std::int32_t kNo = 156;

@@ -18,7 +18,8 @@ inline constexpr ControlId kTitle = 1036;
 inline constexpr ControlId kMakerLogo = 1038;
 inline constexpr ControlId kUnused = 1100;  // always hidden
 inline constexpr ControlId kProcessorName = 1243;
-inline constexpr ControlId kEngineeringSample = 1060;
+// A note shown when the module established the processor's name.
+inline constexpr ControlId kNameNote = 1060;
 inline constexpr ControlId kAdvisoryButton = 1262;
 
 inline constexpr ControlId kTechnologiesHeading = 1252;
@@ -54,7 +55,7 @@ inline constexpr std::array kAll{kTitle,
                                  kMakerLogo,
                                  kUnused,
                                  kProcessorName,
-                                 kEngineeringSample,
+                                 kNameNote,
                                  kAdvisoryButton,
                                  kTechnologiesHeading,
                                  kExtensionsHeading,
@@ -96,7 +97,7 @@ inline constexpr std::int32_t kEqrtLabel = 392;
 inline constexpr std::int32_t kAvxLabel = 484;
 inline constexpr std::int32_t kAesNiLabel = 485;
 inline constexpr std::int32_t kEptLabel = 489;
-inline constexpr std::int32_t kEngineeringSample = 396;
+inline constexpr std::int32_t kNameNote = 396;
 inline constexpr std::int32_t kAdvisoryButton = 420;
 inline constexpr std::int32_t kYes = 155;
 inline constexpr std::int32_t kNo = 156;
