@@ -4,6 +4,7 @@
 #include <string>
 
 #include "sondrel/result_codes.h"
+#include "sondrel/ui/dialog_failure.h"
 #include "sondrel/ui/tech_page_ids.h"
 
 namespace sondrel::ui {
@@ -18,8 +19,6 @@ constexpr std::size_t kButtonLimit = 24;
 constexpr int kEndedByOk = 1;
 constexpr int kEndedByFailure = 0;
 
-struct MissingParagraph {};
-
 }  // namespace
 
 std::int32_t CTechAdvisoryDialog::TemplateId() const {
@@ -30,16 +29,14 @@ void CTechAdvisoryDialog::OnInitDialog(ControlSurface& surface) {
     try {
         std::string advisory;
         for (const std::int32_t id : text::kParagraphs) {
-            const auto paragraph = language_.String(id, kParagraphLimit);
-            if (!paragraph) {
-                throw MissingParagraph{};  // the language module is incomplete (0x80041F66)
-            }
-            advisory += *paragraph;
+            advisory += RequireString(language_, id, kParagraphLimit);
         }
         advisory.resize(std::min(advisory.size(), kTextLimit));
         surface.SetText(control::kText, advisory);
         surface.SetText(control::kOk, language_.StringOrEmpty(text::kOk, kButtonLimit));
     } catch (...) {
+        // Whatever the cause (a missing paragraph is 0x80041F66), the box
+        // tells that the dialog failed, once per dialog.
         surface.EndDialog(kEndedByFailure);
         if (!errorShown_) {
             errorShown_ = true;
