@@ -147,7 +147,6 @@ TEST_F(DialogTest, SplashShowsItsLineOnTheBackgroundAndOnlyTheProgramClosesIt) {
     CSplashDialog splash(language);
     EXPECT_FALSE(splash.AllowsKeyboardEnd());
     RecordingSurface surface = SurfaceOf(kSplashTemplate);
-    splash.Close();  // not shown yet: nothing to close
     splash.OnInitDialog(surface);
     EXPECT_EQ(surface.Text(kSplashText), "Identifying...");
     EXPECT_EQ(surface.Control(kSplashText).font.weight, kBoldWeight);
@@ -162,6 +161,14 @@ TEST_F(DialogTest, SplashShowsItsLineOnTheBackgroundAndOnlyTheProgramClosesIt) {
     EXPECT_EQ(surface.Log().back(), "EndDialog 1");
     EXPECT_EQ(std::count(surface.Log().begin(), surface.Log().end(), "EndDialog 1"), 1);
     EXPECT_TRUE(surface.Faults().empty());
+
+    // Closed before it was shown (the collection was quicker): it ends as
+    // soon as it is filled.
+    CSplashDialog early(language);
+    early.Close();
+    RecordingSurface late = SurfaceOf(kSplashTemplate);
+    early.OnInitDialog(late);
+    EXPECT_EQ(late.endResult, 1);
 }
 
 TEST_F(DialogTest, AboutShowsVersionWithBuildStampAndEndsWithZero) {
