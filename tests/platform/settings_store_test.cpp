@@ -4,17 +4,22 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace sondrel::platform {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The user and group "nobody" of Debian.
+constexpr uid_t kNobody = 65534;
 
 class SettingsStoreTest : public ::testing::Test {
 protected:
@@ -120,12 +125,29 @@ TEST_F(SettingsStoreTest, AKeyClosedUnchangedIsNotRewritten) {
     EXPECT_EQ(fs::last_write_time(KeyPath()), before);
 }
 
-TEST_F(SettingsStoreTest, WithoutTheRightToChangeTheKeyItDoesNotOpen) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root may change any file";
+TEST_F(SettingsStoreTest, AKeyTheUserMayReadButNotChangeDoesNotOpen) {
+    Install("Name=Sondrel\n",
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(root_, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    // Another user, who may read the key but not write it.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+            _exit(2);
+        }
+        if (geteuid() == 0 || access(KeyPath().c_str(), R_OK) != 0) {
+            _exit(3);  // still root, or the key is not even readable: nothing shown
+        }
+        _exit(OpenProgramSettings() == nullptr ? 0 : 1);
     }
-    Install("Name=Sondrel\n", fs::perms::owner_read);
-    EXPECT_EQ(OpenProgramSettings(), nullptr);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) >= 2) {
+        GTEST_SKIP() << "cannot run as a user without the right to change the key";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST_F(SettingsStoreTest, ARelativeConfigurationDirectoryFallsBackToTheHomeDirectory) {
@@ -137,18 +159,22 @@ TEST_F(SettingsStoreTest, ARelativeConfigurationDirectoryFallsBackToTheHomeDirec
     EXPECT_EQ(key->ReadText("Name", 99), "Home");
 }
 
-TEST_F(SettingsStoreTest, AFailedWriteLeavesTheOldValuesWhole) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root may write into any directory";
-    }
+TEST_F(SettingsStoreTest, AFailedWriteIsReportedAndLeavesNoTemporaryFile) {
     Install("Name=Sondrel\n");
     auto key = OpenProgramSettings();
     ASSERT_NE(key, nullptr);
     EXPECT_TRUE(key->WriteText("BODDlg", "20171018"));
-    fs::permissions(KeyPath().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
+    // The key's place is taken by a folder that is not empty: the new
+    // values cannot replace it.
+    fs::remove(KeyPath());
+    fs::create_directory(KeyPath());
+    std::ofstream(KeyPath() / "inside") << "x";
     EXPECT_FALSE(key->Close());
-    fs::permissions(KeyPath().parent_path(), fs::perms::owner_all);
-    EXPECT_EQ(Content(), "Name=Sondrel\n");
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(KeyPath().parent_path())) {
+        left.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(left, std::vector<std::string>{"settings"});
 }
 
 }  // namespace

@@ -23,9 +23,13 @@ void CSplashDialog::OnInitDialog(ControlSurface& surface) {
     surface.SetBackgroundPicture(
         {reinterpret_cast<const std::uint8_t*>(background.data()), background.size()});
     shown_ = &surface;
+    if (closeRequested_) {
+        Close();
+    }
 }
 
 void CSplashDialog::Close() {
+    closeRequested_ = true;
     if (shown_ != nullptr) {
         ControlSurface* surface = shown_;
         shown_ = nullptr;

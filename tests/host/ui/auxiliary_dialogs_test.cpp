@@ -13,6 +13,7 @@
 #include "sondrel/ui/auxiliary_dialog_ids.h"
 #include "sondrel/ui/build_stamp.h"
 #include "sondrel/ui/license_dialog.h"
+#include "sondrel/ui/settings_key_program_settings.h"
 #include "sondrel/ui/splash_dialog.h"
 #include "support/recording_surface.h"
 #include "support/table_language_text.h"
@@ -146,7 +147,6 @@ TEST_F(DialogTest, SplashShowsItsLineOnTheBackgroundAndOnlyTheProgramClosesIt) {
     CSplashDialog splash(language);
     EXPECT_FALSE(splash.AllowsKeyboardEnd());
     RecordingSurface surface = SurfaceOf(kSplashTemplate);
-    splash.Close();  // not shown yet: nothing to close
     splash.OnInitDialog(surface);
     EXPECT_EQ(surface.Text(kSplashText), "Identifying...");
     EXPECT_EQ(surface.Control(kSplashText).font.weight, kBoldWeight);
@@ -161,6 +161,14 @@ TEST_F(DialogTest, SplashShowsItsLineOnTheBackgroundAndOnlyTheProgramClosesIt) {
     EXPECT_EQ(surface.Log().back(), "EndDialog 1");
     EXPECT_EQ(std::count(surface.Log().begin(), surface.Log().end(), "EndDialog 1"), 1);
     EXPECT_TRUE(surface.Faults().empty());
+
+    // Closed before it was shown (the collection was quicker): it ends as
+    // soon as it is filled.
+    CSplashDialog early(language);
+    early.Close();
+    RecordingSurface late = SurfaceOf(kSplashTemplate);
+    early.OnInitDialog(late);
+    EXPECT_EQ(late.endResult, 1);
 }
 
 TEST_F(DialogTest, AboutShowsVersionWithBuildStampAndEndsWithZero) {
@@ -401,6 +409,33 @@ TEST_F(AdviceDialogTest, TheWebSiteButtonOpensTheArticleAndEndsWithOne) {
     EXPECT_EQ(errors.codes,
               (std::vector<ResultCode>{result::kDocumentNotOpened, result::kDocumentNotOpened}));
     EXPECT_FALSE(future.ErrorFlag());
+}
+
+TEST_F(AdviceDialogTest, TheWebSiteButtonUsesItsOwnAddressBeforeTheStoredOne) {
+    fake::SetFileTypeClass(".htm", "browser.document");
+    fake::SetOpenCommand("browser.document", "\"/usr/bin/browser\" %1");
+    fake::SetProgramSettings(Settings{{"Website", "https://stored.example/"}});
+    const SettingsKeyProgramSettings settings;
+    CFreshnessDialog freshness(language, errors, &settings);
+    RecordingSurface surface = SurfaceOf(kAdviceTemplate);
+    freshness.OnClick(surface, kWebSiteButton);
+    // String 448 is an address of its own, so the stored one is not asked for.
+    EXPECT_EQ(fake::StartedCommandLines(),
+              std::vector<std::string>{"\"/usr/bin/browser\" https://support.example/article"});
+}
+
+TEST(SettingsKeyProgramSettings, EachReadOpensAndClosesTheKey) {
+    fake::Reset();
+    const SettingsKeyProgramSettings settings;
+    EXPECT_EQ(settings.ReadText("QuarnWebsite", 99), std::nullopt);
+    fake::SetProgramSettings(Settings{{"QuarnWebsite", "https://home.example/"}});
+    EXPECT_EQ(settings.ReadText("QuarnWebsite", 99), "https://home.example/");
+    EXPECT_EQ(settings.ReadText("QuarnWebsite", 5), "https");
+    EXPECT_EQ(settings.ReadText("Website", 99), std::nullopt);
+    EXPECT_EQ(fake::SettingsLog(),
+              (std::vector<std::string>{"open", "open", "read QuarnWebsite", "close", "open",
+                                        "read QuarnWebsite", "close", "open", "read Website", "close"}));
+    fake::Reset();
 }
 
 }  // namespace

@@ -18,13 +18,14 @@ public:
     void OnCancel(ControlSurface& /*surface*/) override {}
     bool AllowsKeyboardEnd() const override { return false; }
 
-    // The program's close: ends the splash with 1. Does nothing when the
-    // splash is not shown (any more).
+    // The program's close: ends the splash with 1. Before the splash is
+    // shown, it ends as soon as it is filled; after it has ended, nothing.
     void Close();
 
 private:
     const LanguageText& language_;
     ControlSurface* shown_ = nullptr;
+    bool closeRequested_ = false;
 };
 
 }  // namespace sondrel::ui
