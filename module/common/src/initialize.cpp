@@ -82,7 +82,7 @@ ResultCode CProcessorModule::RunCompletionStep() {
     if (refresh == result::kSuccess) {
         ComputeRatioFrequency();
     }
-    snapshot_.reportedBusMHz = generation_.nominalBusMHz;
+    snapshot_.reportedBusMHz = NominalBusQuery();
     if (Contains(generation_.decisionModels, snapshot_.model)) {
         if (Contains(generation_.decisionExtendedModels, snapshot_.extendedModel)) {
             DecideFrequencySupport();
