@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <utility>
 
 #include "sondrel/exports.h"
 #include "sondrel/interface_ids.h"
@@ -75,8 +76,8 @@ ScratchDirectory::~ScratchDirectory() {
     fs::remove_all(path_, ignored);
 }
 
-ModuleOnProfile::ModuleOnProfile() {
-    library_ = platform::LoadLibrary((fs::path(SONDREL_OUTPUT_DIR) / "Cpumod12.so").string());
+ModuleOnProfile::ModuleOnProfile(std::string library) : libraryName_(std::move(library)) {
+    library_ = platform::LoadLibrary((fs::path(SONDREL_OUTPUT_DIR) / libraryName_).string());
     EXPECT_NE(library_, nullptr);
 }
 
@@ -99,7 +100,7 @@ ResultCode ModuleOnProfile::Create(const char* dataModule, void** root) {
     auto* create = reinterpret_cast<GetProcessorModuleInterfaceFunction>(
         platform::FindEntryPoint(library_, export_name::kProcessorModule));
     if (create == nullptr) {
-        ADD_FAILURE() << "Cpumod12.so lacks " << export_name::kProcessorModule;
+        ADD_FAILURE() << libraryName_ << " lacks " << export_name::kProcessorModule;
         return result::kEntryPointMissing;
     }
     return create(interface_id::kRoot, nullptr, dataModule, root);

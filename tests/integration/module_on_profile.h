@@ -34,11 +34,11 @@ private:
     std::filesystem::path path_;
 };
 
-// Loads Cpumod12.so for the lifetime of the object and points the data
-// module at a profile.
+// Loads a processor module (Cpumod12.so unless named) for the lifetime of
+// the object and points the data module at a profile.
 class ModuleOnProfile {
 public:
-    ModuleOnProfile();
+    explicit ModuleOnProfile(std::string library = "Cpumod12.so");
     ~ModuleOnProfile();
     ModuleOnProfile(const ModuleOnProfile&) = delete;
     ModuleOnProfile& operator=(const ModuleOnProfile&) = delete;
@@ -55,6 +55,7 @@ public:
 
 private:
     ScratchDirectory scratch_;
+    std::string libraryName_;
     platform::LibraryHandle library_ = nullptr;
 };
 
