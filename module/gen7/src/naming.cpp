@@ -144,16 +144,18 @@ constexpr std::string_view kDuoInsert = " Duo";
 constexpr double kMHzPerHundredthGHz = 10.0;
 constexpr double kHundredthsPerGHz = 100.0;
 
-// The word of the name (between spaces) that holds the digits of `number`.
+// The word of the name (between spaces) that holds the digits of `number`,
+// looked for after "CPU" when the name has one (the line's own "2" comes before it).
 std::string_view ModelWord(std::string_view name, std::int32_t number) {
     const std::string digits = std::to_string(number);
-    const auto found = module::Find(name, digits);
-    if (!found) {
+    const std::size_t from = module::Find(name, "CPU").value_or(0);
+    const std::size_t at = name.find(digits, from);
+    if (at == std::string_view::npos) {
         return {};
     }
-    const std::size_t begin =
-        name.rfind(' ', *found) == std::string_view::npos ? 0 : name.rfind(' ', *found) + 1;
-    const std::size_t end = std::min(name.find(' ', *found), name.size());
+    const std::size_t space = name.rfind(' ', at);
+    const std::size_t begin = space == std::string_view::npos ? 0 : space + 1;
+    const std::size_t end = std::min(name.find(' ', at), name.size());
     return name.substr(begin, end - begin);
 }
 

@@ -149,6 +149,8 @@ TEST(Cpumod7Brand, DerivedNamesTakeTheMakersForm) {
          "Quarn(R) Dunlin(R) Dual-Core CPU T3000 @ 1.80GHz"},
         {"Quarn(R) Vantor(TM)2 Quad CPU Q6700 @ 2.66GHz", 2666.666f,
          "Quarn(R) Vantor(TM)2 Quad CPU Q6700 @ 2.66GHz"},
+        // The number is looked for after "CPU", not in the line's own "2".
+        {"Quarn(R) Vantor(TM)2 Quad CPU Q2 @ 2.50GHz", 2500.0f, "Quarn(R) Vantor(TM)2 Quad CPU Q2 @ 2.50GHz"},
         // Not a rewritten line, or no model number to rewrite with: kept.
         {"Quarn(R) Vantor(TM)2 Duo CPU E6600 @ 2.40GHz", 2400.0f,
          "Quarn(R) Vantor(TM)2 Duo CPU E6600 @ 2.40GHz"},

@@ -9,6 +9,7 @@
 #include "sondrel/module/frequency.h"
 #include "sondrel/module/front_side_bus.h"
 #include "sondrel/module/register_dispatch.h"
+#include "sondrel/module/register_field_list.h"
 
 namespace sondrel::module {
 namespace {
@@ -222,6 +223,31 @@ TEST(Cpumod7Dispatch, ProductionFlagBySignatureAndTheHalfRatioSlot) {
     EXPECT_TRUE(DispatchRegisterField(ReadNode(24, 1), s, rules));
     EXPECT_EQ(s.fields.Value(field::kMultiCoreEnabled), 1);
     EXPECT_EQ(s.fields.Value(field::kMultiCoreSet), 0);
+}
+
+TEST(Cpumod7RegisterList, TheThermalAndScalingFieldsOnlyWithTheirCpuidBits) {
+    struct Case {
+        FieldConditionFlags flags;
+        std::size_t nodes;
+    };
+    const Case cases[] = {
+        {{.virtualization = true, .secondThermalMonitor = true, .frequencyScaling = true}, 20},
+        {{.virtualization = false, .secondThermalMonitor = false, .frequencyScaling = true}, 18},
+        {{.virtualization = false, .secondThermalMonitor = true, .frequencyScaling = false}, 19},
+        {{.virtualization = true, .secondThermalMonitor = false, .frequencyScaling = false}, 17},
+    };
+    for (const Case& c : cases) {
+        RegisterFieldListStorage list(std::pmr::new_delete_resource());
+        ASSERT_EQ(list.Build(gen7::RegisterFieldTable(), c.flags), 0);
+        EXPECT_EQ(list.NodeCount(), c.nodes);
+        // "PCardID" first, "N2EnabledSedge" last, whatever the conditions.
+        const RegisterFieldNode* node = list.Header()->first;
+        EXPECT_EQ(node->fieldId, 2);
+        while (node->next != nullptr) {
+            node = node->next;
+        }
+        EXPECT_EQ(node->fieldId, 26);
+    }
 }
 
 TEST(FrontSideBusCounts, PackageCoresAndTheCountsTakenFromCpuid) {
