@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <utility>
 
 #include "sondrel/exports.h"
 #include "sondrel/interface_ids.h"
@@ -75,7 +76,7 @@ ScratchDirectory::~ScratchDirectory() {
     fs::remove_all(path_, ignored);
 }
 
-ModuleOnProfile::ModuleOnProfile(const char* library) : libraryName_(library) {
+ModuleOnProfile::ModuleOnProfile(std::string library) : libraryName_(std::move(library)) {
     library_ = platform::LoadLibrary((fs::path(SONDREL_OUTPUT_DIR) / libraryName_).string());
     EXPECT_NE(library_, nullptr) << libraryName_;
 }

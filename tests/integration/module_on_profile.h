@@ -34,11 +34,11 @@ private:
     std::filesystem::path path_;
 };
 
-// Loads a module library (Cpumod12.so unless named) for the lifetime of
+// Loads a processor module (Cpumod12.so unless named) for the lifetime of
 // the object and points the data module at a profile.
 class ModuleOnProfile {
 public:
-    explicit ModuleOnProfile(const char* library = "Cpumod12.so");
+    explicit ModuleOnProfile(std::string library = "Cpumod12.so");
     ~ModuleOnProfile();
     ModuleOnProfile(const ModuleOnProfile&) = delete;
     ModuleOnProfile& operator=(const ModuleOnProfile&) = delete;

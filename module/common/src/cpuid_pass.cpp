@@ -1,5 +1,6 @@
 // The CPUID pass: processor count and presence, signature, features,
 // topology, caches, brand string, system counts and the measurement.
+#include "sondrel/module/front_side_bus.h"
 #include "sondrel/module/processor_module.h"
 #include "sondrel/module/text.h"
 #include "sondrel/module/wrapping_arithmetic.h"
@@ -79,6 +80,7 @@ ResultCode CProcessorModule::RunCpuidPass(IProcessorAccess& access, std::int32_t
     s.multiThreadingCapable = Bit(leaf1.edx, 28);
     s.sse3 = Bit(leaf1.ecx, 0);
     s.eqrtSupported = Bit(leaf1.ecx, 7);
+    s.secondThermalMonitor = Bit(leaf1.ecx, 8);
     s.virtualization = Bit(leaf1.ecx, 5);
     s.aesNi = Bit(leaf1.ecx, 25);
     s.avx = Bit(leaf1.ecx, 28);
@@ -94,6 +96,7 @@ ResultCode CProcessorModule::RunCpuidPass(IProcessorAccess& access, std::int32_t
             return status;
         }
         s.maxPackageCores = WrappingAdd(BitsAsInt(regs.eax, 26, 6), 1);
+        s.cacheLeafCores = s.maxPackageCores;
         s.threadsPerCore = WrappingAdd(BitsAsInt(regs.eax, 14, 12), 1);
     } else {
         s.packageCores = 1;
@@ -123,6 +126,9 @@ ResultCode CProcessorModule::RunCpuidPass(IProcessorAccess& access, std::int32_t
         s.maxPackageCores = cores;
     } else {
         s.packageCores = 1;
+    }
+    if (generation_.packageCores == PackageCoreRule::kCacheLeaf) {
+        s.packageCores = CacheLeafPackageCores(s);
     }
 
     // 8. Cache sizes from the descriptors.

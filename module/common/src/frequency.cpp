@@ -184,8 +184,9 @@ FrequencyOutcome DecideFrequencyOutcome(std::span<const FrequencyDecisionRow> ta
                                         std::int32_t extendedModel, std::int32_t model, std::int32_t stepping,
                                         std::int32_t productCode, std::int32_t preproductionFlag) {
     const auto row = std::find_if(table.begin(), table.end(), [&](const FrequencyDecisionRow& candidate) {
-        return candidate.extendedModel == extendedModel && candidate.model == model &&
-               stepping >= candidate.lowestStepping && stepping <= candidate.highestStepping &&
+        return (candidate.extendedModel == kAnyExtendedModel || candidate.extendedModel == extendedModel) &&
+               candidate.model == model && stepping >= candidate.lowestStepping &&
+               stepping <= candidate.highestStepping &&
                ProductCodeMatches(candidate.productCodes, productCode);
     });
     if (row == table.end()) {

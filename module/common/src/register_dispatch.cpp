@@ -67,8 +67,12 @@ const DispatchRow* FindDispatchRow(std::int32_t fieldId) {
 }
 
 bool DispatchRegisterField(const RegisterFieldNode& node, ProcessorSnapshot& snapshot,
-                           const TdpRule& tdpRule) {
-    const DispatchRow* row = FindDispatchRow(node.fieldId);
+                           const DispatchRules& rules) {
+    const auto overridden =
+        std::find_if(rules.overrides.begin(), rules.overrides.end(),
+                     [&node](const DispatchRow& row) { return row.fieldId == node.fieldId; });
+    const DispatchRow* row =
+        overridden != rules.overrides.end() ? &*overridden : FindDispatchRow(node.fieldId);
     if (row == nullptr) {
         return true;
     }
@@ -76,7 +80,8 @@ bool DispatchRegisterField(const RegisterFieldNode& node, ProcessorSnapshot& sna
         return false;
     }
     RegisterFieldSlots& fields = snapshot.fields;
-    auto& slot = fields.values.at(static_cast<std::size_t>(node.fieldId));
+    const std::int32_t slotId = row->slot == kOwnSlot ? node.fieldId : row->slot;
+    auto& slot = fields.values.at(static_cast<std::size_t>(slotId));
     const std::uint64_t value = node.value;
     switch (row->store) {
         case kValue:
@@ -86,7 +91,7 @@ bool DispatchRegisterField(const RegisterFieldNode& node, ProcessorSnapshot& sna
             fields.firstRatioPair = {Low32(value), Low32(value)};
             break;
         case kFloat:
-            fields.ratios.at(static_cast<std::size_t>(node.fieldId)) =
+            fields.ratios.at(static_cast<std::size_t>(slotId)) =
                 static_cast<float>(static_cast<std::uint32_t>(value));
             break;
         case kNonZero:
@@ -106,8 +111,15 @@ bool DispatchRegisterField(const RegisterFieldNode& node, ProcessorSnapshot& sna
             break;
         case kTdpPowerUnit:
             slot = Low32(value);
-            snapshot.tdpWatts = TdpWatts(fields.Value(tdpRule.baseTdpFieldId), slot, tdpRule.zeroPowerTest);
+            snapshot.tdpWatts =
+                TdpWatts(fields.Value(rules.tdpRule.baseTdpFieldId), slot, rules.tdpRule.zeroPowerTest);
             break;
+        case kProductionFlag: {
+            const std::int32_t production =
+                rules.productionValue != nullptr ? rules.productionValue(snapshot) : 1;
+            snapshot.preproductionFlag = Flag(value == static_cast<std::uint64_t>(production));
+            break;
+        }
     }
     return true;
 }

@@ -19,11 +19,26 @@ void* RegisterFieldListStorage::Allocate(std::size_t bytes, std::size_t alignmen
     }
 }
 
-ResultCode RegisterFieldListStorage::Build(std::span<const RegisterFieldRow> rows, bool virtualization) {
+bool Holds(FieldCondition condition, const FieldConditionFlags& flags) {
+    switch (condition) {
+        case FieldCondition::kAlways:
+            return true;
+        case FieldCondition::kWithVirtualization:
+            return flags.virtualization;
+        case FieldCondition::kWithSecondThermalMonitor:
+            return flags.secondThermalMonitor;
+        case FieldCondition::kWithFrequencyScaling:
+            return flags.frequencyScaling;
+    }
+    return false;
+}
+
+ResultCode RegisterFieldListStorage::Build(std::span<const RegisterFieldRow> rows,
+                                           const FieldConditionFlags& flags) {
     Free();
     RegisterFieldNode** link = &header_.first;
     for (const RegisterFieldRow& row : rows) {
-        if (row.condition == FieldCondition::kWithVirtualization && !virtualization) {
+        if (!Holds(row.condition, flags)) {
             continue;
         }
         void* nodeMemory = Allocate(sizeof(RegisterFieldNode), alignof(RegisterFieldNode));

@@ -2,6 +2,7 @@
 // data module read it, dispatch every node and free the list again.
 #include <new>
 
+#include "sondrel/module/front_side_bus.h"
 #include "sondrel/module/processor_module.h"
 #include "sondrel/module/register_dispatch.h"
 #include "sondrel/module/register_field_list.h"
@@ -13,6 +14,9 @@ ResultCode CProcessorModule::RunRegisterPass(IRegisterFields& fields, std::int32
         return result::kProcessorOutOfRange;
     }
     const ResultCode status = ReadRegisterFields(fields, processor);
+    if (generation_.countsFromCpuid) {
+        TakeCountsFromCpuid(snapshot_);
+    }
     if (InRanges(generation_.mobileRuleProductCodes, snapshot_.productCode)) {
         ApplyMobileRule();
     }
@@ -24,7 +28,10 @@ ResultCode CProcessorModule::ReadRegisterFields(IRegisterFields& fields, std::in
     // A processor this module does not handle gets an empty list, which
     // still yields the revision.
     if (snapshot_.productCode != kProductNotHandled) {
-        const ResultCode built = list.Build(generation_.registerFields, snapshot_.virtualization != 0);
+        const FieldConditionFlags conditions{.virtualization = snapshot_.virtualization != 0,
+                                             .secondThermalMonitor = snapshot_.secondThermalMonitor != 0,
+                                             .frequencyScaling = snapshot_.eqrtSupported != 0};
+        const ResultCode built = list.Build(generation_.registerFields, conditions);
         if (built != result::kSuccess) {
             return built;
         }
@@ -37,9 +44,12 @@ ResultCode CProcessorModule::ReadRegisterFields(IRegisterFields& fields, std::in
     if (call != result::kSuccess) {
         return call;
     }
+    const DispatchRules rules{.tdpRule = generation_.tdpRule,
+                              .overrides = generation_.dispatchOverrides,
+                              .productionValue = generation_.productionValue};
     bool allRead = true;
     for (const RegisterFieldNode* node = header->first; node != nullptr; node = node->next) {
-        allRead = DispatchRegisterField(*node, snapshot_, generation_.tdpRule) && allRead;
+        allRead = DispatchRegisterField(*node, snapshot_, rules) && allRead;
     }
     snapshot_.revision = header->revision;
     snapshot_.revisionAvailable = header->revisionUnavailable != 0 ? 0 : 1;

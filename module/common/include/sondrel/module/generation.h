@@ -88,10 +88,21 @@ struct ActiveCoreReads {
 // The reads Cpumod12 makes; the default of every generation.
 const ActiveCoreReads& StandardActiveCoreReads();
 
+// Matches every extended model in a decision row.
+inline constexpr std::int32_t kAnyExtendedModel = -1;
+
+// How the CPUID pass counts the cores of a package.
+enum class PackageCoreRule {
+    kTopologyLeaf,  // leaf 0Bh, 1 below it
+    // The second cache of leaf 4, or leaf 0Bh sub-leaf 1 on the family-6
+    // processors of extended model 1 past model 7 that have leaf 0Bh.
+    kCacheLeaf,
+};
+
 // One row of a frequency support decision table; the first row that
 // matches decides, and a processor no row matches is unsupported.
 struct FrequencyDecisionRow {
-    std::int32_t extendedModel;
+    std::int32_t extendedModel;  // kAnyExtendedModel: every one
     std::int32_t model;
     std::int32_t lowestStepping;
     std::int32_t highestStepping;
@@ -104,6 +115,14 @@ struct GenerationDescription {
     // Interface ids beyond 1000 and 4000 that the module answers.
     std::span<const std::int32_t> interfaces;
     std::span<const RegisterFieldRow> registerFields;
+    // Dispatch rows that replace or add to the shared ones, and the
+    // "Production" value of a production part (kProductionFlag rows).
+    std::span<const DispatchRow> dispatchOverrides;
+    ProductionValueRule productionValue = nullptr;
+    PackageCoreRule packageCores = PackageCoreRule::kTopologyLeaf;
+    // A generation without "CoreCount" and "ThreadCount" fields takes both
+    // from CPUID at the end of every register pass.
+    bool countsFromCpuid = false;
     LoadThreadPolicy loadThreads = LoadThreadPolicy::kOnePerLogicalProcessor;
     MeasurementSlot measurementSlot = MeasurementSlot::kFrequencies;
     std::int32_t measurementMode = 0;

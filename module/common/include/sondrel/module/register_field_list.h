@@ -22,7 +22,10 @@ public:
     // Appends a node per row in table order, skipping rows whose condition
     // does not hold. kOutOfMemory when an allocation fails; what was built
     // so far stays owned and is freed with the storage.
-    ResultCode Build(std::span<const RegisterFieldRow> rows, bool virtualization);
+    ResultCode Build(std::span<const RegisterFieldRow> rows, const FieldConditionFlags& flags);
+    ResultCode Build(std::span<const RegisterFieldRow> rows, bool virtualization) {
+        return Build(rows, FieldConditionFlags{.virtualization = virtualization});
+    }
 
     RegisterFieldList* Header() { return &header_; }
     std::size_t NodeCount() const;

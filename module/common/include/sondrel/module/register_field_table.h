@@ -7,8 +7,19 @@ namespace sondrel::module {
 
 enum class FieldCondition {
     kAlways,
-    kWithVirtualization,  // only when CPUID reports virtualization support
+    kWithVirtualization,        // only when CPUID reports virtualization support
+    kWithSecondThermalMonitor,  // only with the second thermal monitor (leaf 1 ECX bit 8)
+    kWithFrequencyScaling,      // only with frequency scaling (leaf 1 ECX bit 7)
 };
+
+// The CPUID features the conditions of a table are judged by.
+struct FieldConditionFlags {
+    bool virtualization = false;
+    bool secondThermalMonitor = false;
+    bool frequencyScaling = false;
+};
+
+bool Holds(FieldCondition condition, const FieldConditionFlags& flags);
 
 struct RegisterFieldRow {
     std::int32_t fieldId;

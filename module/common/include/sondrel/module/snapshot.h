@@ -44,6 +44,14 @@ private:
     }
 };
 
+// State of the front-side-bus speed model (generations whose bus clock is
+// selected by "FSBSel").
+struct FrontSideBusState {
+    float busClockMHz = 0.0f;  // selected by "FSBSel" when expected values are derived
+    float coreRatio = 0.0f;    // the current core-to-bus ratio
+    std::int32_t multiCoreSet = 0;
+};
+
 struct ProcessorSnapshot {
     // Signature (CPUID leaf 1) and the highest standard leaf (leaf 0).
     std::int32_t family = 0;
@@ -85,6 +93,7 @@ struct ProcessorSnapshot {
     // Remembered from leaf 1 for later steps of the CPUID pass.
     std::int32_t multiThreadingCapable = 0;
     std::int32_t leaf1LogicalCount = 0;
+    std::int32_t secondThermalMonitor = 0;  // leaf 1 ECX bit 8
 
     // Topology counts.
     std::int32_t packageCores = 1;
@@ -96,6 +105,8 @@ struct ProcessorSnapshot {
     std::int32_t packagesEstimate = 1;
     std::int32_t disabledCores = 0;
     std::int32_t multiCoreEnabled = 1;
+    // Cores of a package as the second cache of leaf 4 gives them (1 below leaf 4).
+    std::int32_t cacheLeafCores = 1;
 
     // Caches by level index: L1 data, L1 instruction, L2, L3.
     std::array<std::int32_t, kCacheLevelCount> cacheSizeKB{};
@@ -119,6 +130,8 @@ struct ProcessorSnapshot {
     float expectedMemoryControllerMHz = 0.0f;
     float reportedInterconnectMHz = 0.0f;
     float reportedMemoryControllerMHz = 0.0f;
+
+    FrontSideBusState frontSideBus;
 
     RegisterFieldSlots fields;
 };
