@@ -47,6 +47,10 @@ void CFrontSideBusModule::DecideFrequencySupport() {
             s.preproductionFlag = 0;
             s.processorName[0] = '\0';
             break;
+        case FrequencyOutcome::kUnclassified:
+            s.productCode = kProductUnclassified;
+            s.expectedCpuMHz = 0.0f;
+            break;
         case FrequencyOutcome::kDeriveOrClear:  // resolved by the decision
         case FrequencyOutcome::kUnsupported:
             NotHandled();

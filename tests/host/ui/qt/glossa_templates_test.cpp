@@ -71,11 +71,10 @@ const std::vector<RequiredControls>& AllTemplates() {
 
 TEST(GlossaTemplates, EachHasEveryControlItsLogicUsesAndBuildsInsideItsWindow) {
     const testing::GlossaLanguageText glossa;
-    std::string missing;
     for (const RequiredControls& required : AllTemplates()) {
         const SondrelDialogTemplate* dialog = glossa.Dialog(required.templateId);
         if (dialog == nullptr) {
-            missing += " " + std::to_string(required.templateId) + " (" + required.name + ")";
+            ADD_FAILURE() << "Glossa lacks template " << required.templateId << " (" << required.name << ")";
             continue;
         }
         const TemplateSurface surface(*dialog);
@@ -91,9 +90,6 @@ TEST(GlossaTemplates, EachHasEveryControlItsLogicUsesAndBuildsInsideItsWindow) {
         for (const std::string& problem : testing::LayoutProblems(surface)) {
             ADD_FAILURE() << required.templateId << " as laid out: " << problem;
         }
-    }
-    if (!missing.empty()) {
-        GTEST_SKIP() << "Glossa has not yet the templates" << missing;
     }
 }
 
