@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 
 std::vector<fs::path> BundledProfiles() {
     std::vector<fs::path> profiles;
-    for (const auto& entry : fs::directory_iterator(fs::path(SONDREL_SOURCE_DIR) / "profiles")) {
+    for (const auto& entry : fs::recursive_directory_iterator(fs::path(SONDREL_SOURCE_DIR) / "profiles")) {
         if (entry.path().extension() == ".json") {
             profiles.push_back(entry.path());
         }

@@ -157,7 +157,10 @@ protected:
 };
 
 TEST_F(FrequencyPagesInQt, EveryPageShowsEveryBundledProfileReadably) {
-    for (const auto& entry : fs::directory_iterator(Profiles())) {
+    for (const auto& entry : fs::recursive_directory_iterator(Profiles())) {
+        if (entry.path().extension() != ".json") {
+            continue;
+        }
         Collected collected(ReadProfile(entry.path()));
         ASSERT_EQ(collected.code, result::kSuccess) << entry.path();
         for (const PageKind kind : kAllPages) {
