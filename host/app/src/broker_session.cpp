@@ -1,6 +1,6 @@
 #include "sondrel/app/broker_session.h"
 
-#include "held_interface.h"
+#include "sondrel/held_interface.h"
 #include "sondrel/app/collection.h"
 #include "sondrel/app/derived_counts.h"
 #include "sondrel/broker_interfaces.h"

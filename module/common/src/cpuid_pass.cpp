@@ -2,7 +2,7 @@
 // topology, caches, brand string, system counts and the measurement.
 #include "sondrel/module/processor_module.h"
 #include "sondrel/module/text.h"
-#include "sondrel/module/wrapping_arithmetic.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::module {
 
