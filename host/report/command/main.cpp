@@ -55,12 +55,19 @@ int Report(const report::CommandOptions& options, const ui::LanguageText& langua
             errors.ShowErrorBox(started);
         } else if (options.processor != sheet.selectedProcessor &&
                    options.processor > sheet.processorsInSystem) {
+            // A rejected count (0) is one processor, as the report says.
             std::fprintf(stderr, "%s: processor %d is not offered: the system counts %d processor(s)\n",
-                         report::kCommandName, options.processor, sheet.processorsInSystem);
+                         report::kCommandName, options.processor,
+                         sheet.processorsInSystem != 0 ? sheet.processorsInSystem : 1);
             status = kExitUsage;
         } else {
-            const app::SwitchOutcome outcome = connection.SwitchProcessor(options.processor);
+            // The start-up session has already collected the selected
+            // processor; switching to it would only be refused when the
+            // system's count was rejected.
             using Kind = app::SwitchOutcome::Kind;
+            const app::SwitchOutcome outcome = options.processor == sheet.selectedProcessor
+                                                   ? app::SwitchOutcome{Kind::kUnchanged, result::kSuccess}
+                                                   : connection.SwitchProcessor(options.processor);
             if (outcome.kind == Kind::kCollectionFailed) {
                 errors.ShowErrorBox(outcome.code);
             } else if (outcome.kind == Kind::kFailed) {

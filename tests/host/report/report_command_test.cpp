@@ -37,6 +37,10 @@ std::string Profile(const char* name) {
     return (fs::path(SONDREL_SOURCE_DIR) / "profiles" / name).string();
 }
 
+std::string Fixture(const char* name) {
+    return (fs::path(SONDREL_SOURCE_DIR) / "tests" / "host" / "report" / "fixtures" / name).string();
+}
+
 std::string Quoted(const std::string& text) {
     return "'" + text + "'";
 }
@@ -298,6 +302,30 @@ TEST_F(ReportCommand, ACollectionFailureEndsWithTheErrorBoxText) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.output, "");
     EXPECT_EQ(run.errors, "Quarn(R) Sondrel: This utility cannot identify the processor in this system.\n");
+}
+
+// Product 143 on one package: the system's count is rejected (0) with one
+// logical processor and accepted by the single-core rule with two threads.
+// Processor 1 is the one the start-up session collected either way.
+TEST_F(ReportCommand, ReportsProcessorOneWhateverTheSystemCount) {
+    const struct {
+        const char* fixture;
+        const char* countLine;
+    } cases[] = {
+        {"server_single_thread.json", "Number of processors in system: 1\r\n"},
+        {"server_one_core.json", "Number of processors in system: 2\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fixture);
+        const CommandRun run = Command(Fixture(c.fixture), "");
+        EXPECT_EQ(run.status, 0) << run.errors;
+        EXPECT_EQ(run.errors, "");
+        EXPECT_NE(run.output.find(c.countLine), std::string::npos) << run.output;
+        EXPECT_NE(run.output.find("Current processor: #1\r\n"), std::string::npos) << run.output;
+    }
+    const CommandRun beyond = Command(Fixture("server_single_thread.json"), "--processor 2");
+    EXPECT_EQ(beyond.status, 2);
+    EXPECT_EQ(beyond.errors, "sondrel-report: processor 2 is not offered: the system counts 1 processor(s)\n");
 }
 
 TEST_F(ReportCommand, CommandLineConventions) {
