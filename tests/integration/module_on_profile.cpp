@@ -76,7 +76,7 @@ ScratchDirectory::~ScratchDirectory() {
 }
 
 ModuleOnProfile::ModuleOnProfile() {
-    library_ = platform::LoadLibrary((fs::path(SONDREL_OUTPUT_DIR) / "Cpumod12.so").string());
+    library_ = platform::LoadVerifiedLibrary((fs::path(SONDREL_OUTPUT_DIR) / "Cpumod12.so").string()).handle;
     EXPECT_NE(library_, nullptr);
 }
 
