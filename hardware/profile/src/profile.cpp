@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "sondrel/message_text.h"
+
 namespace sondrel::profile {
 
 namespace {
@@ -82,7 +84,9 @@ std::string LoadError::Message() const {
     if (!field.empty()) {
         line += field + ": ";
     }
-    return line + problem;
+    // Keys and values of the file reach the message: one line, nothing
+    // that a terminal would act on.
+    return EscapeForMessage(line + problem);
 }
 
 std::string ChooseProfilePath() {

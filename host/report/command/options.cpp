@@ -4,6 +4,8 @@
 #include <limits>
 #include <string_view>
 
+#include "sondrel/message_text.h"
+
 namespace sondrel::report {
 
 namespace {
@@ -65,7 +67,7 @@ ParsedOptions ParseCommandLine(std::span<const char* const> arguments) {
             }
             const auto number = ProcessorNumber(**processor);
             if (!number) {
-                return Wrong("invalid processor number '" + std::string(**processor) +
+                return Wrong("invalid processor number '" + EscapeForMessage(**processor) +
                              "': a processor number is a whole number from 1 on");
             }
             options.processor = *number;
@@ -75,7 +77,7 @@ ParsedOptions ParseCommandLine(std::span<const char* const> arguments) {
             }
             options.output = std::string(**output);
         } else {
-            return Wrong("unknown argument '" + std::string(argument) + "'");
+            return Wrong("unknown argument '" + EscapeForMessage(argument) + "'");
         }
     }
     return {options, {}};

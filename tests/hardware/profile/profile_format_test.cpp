@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "profile_test_support.h"
+#include "sondrel/message_text.h"
 #include "sondrel/profile/profile.h"
 
 namespace sondrel::profile {
@@ -157,6 +158,30 @@ TEST(ProfileParser, RefusesAbsurdNestingWithoutCrashing) {
     const std::string message = ErrorOf(R"({"description": )" + deep + R"(, "packages": []})");
     EXPECT_THAT(message, HasSubstr("nested more than 64 levels deep"));
     EXPECT_THAT(message, StartsWith("t.json: description[0][0]"));
+}
+
+// Keys and values of a hostile file reach the message escaped: one line that
+// a terminal cannot act on.
+TEST(ProfileParser, ErrorsEscapeControlBytesAndInvalidUtf8) {
+    EXPECT_EQ(ErrorOf(WithPackage(R"("\u001b[2J\u001b[H": 1)")),
+              "t.json: packages[0][\"\\x1B[2J\\x1B[H\"]: unknown key");
+    EXPECT_EQ(ErrorOf(WithPackage(R"("a\r\nb": 1)")), "t.json: packages[0][\"a\\x0D\\x0Ab\"]: unknown key");
+    const struct {
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {"plain text", "plain text"},
+        {"\x7F\t", "\\x7F\\x09"},
+        {"caf\xC3\xA9 \xE2\x84\xA2", "caf\xC3\xA9 \xE2\x84\xA2"},  // valid UTF-8 is kept
+        {"\xC2\x9B" "31m", "\\xC2\\x9B" "31m"},                   // a C1 control (CSI)
+        {"\xFF\xC3(", "\\xFF\\xC3("},                             // invalid and cut-short sequences
+        {"\xED\xA0\x80\xC0\xAF", "\\xED\\xA0\\x80\\xC0\\xAF"},   // a surrogate, an overlong form
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EscapeForMessage(c.text), c.shown);
+    }
+    const LoadError error{LoadError::Kind::kUnreadable, std::string("a\nb.json", 8), "", "cannot open"};
+    EXPECT_EQ(error.Message(), "a\\x0Ab.json: cannot open");
 }
 
 TEST(ProfileLoader, NamesTheFileItCannotOpen) {
