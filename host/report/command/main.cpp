@@ -4,12 +4,14 @@
 // unattended run does; every failure is shown as the error box's text on
 // standard error.
 #include <cstdio>
+#include <filesystem>
 #include <span>
 
 #include "options.h"
 #include "sondrel/app/broker_session.h"
 #include "sondrel/app/system_record.h"
 #include "sondrel/language/resource_reader.h"
+#include "sondrel/profile/profile.h"
 #include "sondrel/report/save.h"
 #include "sondrel/ui/error_box.h"
 #include "sondrel/ui/language_text.h"
@@ -53,6 +55,9 @@ int Report(const report::CommandOptions& options, const ui::LanguageText& langua
         const ResultCode started = connection.RunBrokerSession();
         if (started != result::kSuccess) {
             errors.ShowErrorBox(started);
+            if (const std::string path = profile::ChooseProfilePath(); !std::filesystem::exists(path)) {
+                std::fputs(report::MissingProfileHint(path).c_str(), stderr);
+            }
         } else if (options.processor != sheet.selectedProcessor &&
                    options.processor > sheet.processorsInSystem) {
             // A rejected count (0) is one processor, as the report says.
