@@ -68,9 +68,16 @@ std::uint32_t OptionalRegister(ObjectFields& fields, const char* name) {
     return value == nullptr ? 0 : detail::ReadUnsigned32(*value, fields.PathOf(name));
 }
 
+[[noreturn]] void TooManyCpuidEntries(const std::string& path) {
+    throw FieldError(path, "more than " + std::to_string(kMaxCpuidEntries) + " CPUID entries for one processor");
+}
+
 void ReadCpuid(const json& list, const std::string& path, std::map<CpuidKey, CpuidValue>* into) {
+    if (ExpectArray(list, path).size() > kMaxCpuidEntries) {
+        TooManyCpuidEntries(path);
+    }
     std::map<CpuidKey, std::size_t> seen;
-    for (std::size_t i = 0; i < ExpectArray(list, path).size(); ++i) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
         ObjectFields fields(list[i], detail::JoinIndex(path, i));
         const CpuidKey key = ReadCpuidKey(fields);
         CpuidValue value;
@@ -85,6 +92,9 @@ void ReadCpuid(const json& list, const std::string& path, std::map<CpuidKey, Cpu
         }
         seen.emplace(key, i);
         (*into)[key] = value;
+        if (into->size() > kMaxCpuidEntries) {
+            TooManyCpuidEntries(path);
+        }
     }
 }
 
@@ -141,7 +151,10 @@ void ReadProcessorFaults(const json& value, const std::string& path, ProcessorFa
     if (const json* list = fields.Optional("cpuid")) {
         const std::string listPath = fields.PathOf("cpuid");
         into->cpuid.clear();
-        for (std::size_t i = 0; i < ExpectArray(*list, listPath).size(); ++i) {
+        if (ExpectArray(*list, listPath).size() > kMaxCpuidEntries) {
+            TooManyCpuidEntries(listPath);
+        }
+        for (std::size_t i = 0; i < list->size(); ++i) {
             ObjectFields entry((*list)[i], detail::JoinIndex(listPath, i));
             const CpuidKey key = ReadCpuidKey(entry);
             const std::int32_t code = detail::ReadCode(entry.Required("code"), entry.PathOf("code"), false);

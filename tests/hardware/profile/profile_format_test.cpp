@@ -184,6 +184,26 @@ TEST(ProfileParser, ErrorsEscapeControlBytesAndInvalidUtf8) {
     EXPECT_EQ(error.Message(), "a\\x0Ab.json: cannot open");
 }
 
+// A list far beyond any real processor is refused before it takes memory,
+// also when an override's entries are merged into its package's.
+TEST(ProfileParser, RefusesMoreCpuidEntriesThanAProcessorCouldHave) {
+    const auto entries = [](std::size_t count, std::uint32_t first) {
+        std::string list = "[";
+        for (std::size_t i = 0; i < count; ++i) {
+            list += (i == 0 ? "" : ",") + std::string(R"({"leaf": )") + std::to_string(first + i) + "}";
+        }
+        return list + "]";
+    };
+    EXPECT_EQ(ErrorOf(WithPackage(R"("cpuid": )" + entries(kMaxCpuidEntries + 1, 0))),
+              "t.json: packages[0].cpuid: more than 4096 CPUID entries for one processor");
+    EXPECT_EQ(ErrorOf(WithPackage(R"("faults": {"cpuid": )" + entries(kMaxCpuidEntries + 1, 0) + "}")),
+              "t.json: packages[0].faults.cpuid: more than 4096 CPUID entries for one processor");
+    EXPECT_EQ(ErrorOf(WithPackage(R"("cpuid": )" + entries(kMaxCpuidEntries, 0) +
+                                  R"(, "processors": {"1": {"cpuid": )" + entries(1, 0x80000000u) + "}}")),
+              "t.json: packages[0].processors[\"1\"].cpuid: more than 4096 CPUID entries for one processor");
+    EXPECT_EQ(ErrorOf(WithPackage(R"("cpuid": )" + entries(kMaxCpuidEntries, 0))), "(loaded)");
+}
+
 TEST(ProfileLoader, NamesTheFileItCannotOpen) {
     const LoadResult missing = LoadProfile("/nonexistent/none.json");
     ASSERT_TRUE(std::holds_alternative<LoadError>(missing));

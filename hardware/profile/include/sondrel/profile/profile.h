@@ -19,6 +19,11 @@ namespace sondrel::profile {
 inline constexpr std::int32_t kMaxLogicalProcessors = 1024;
 inline constexpr std::size_t kMaxFileBytes = 16u * 1024u * 1024u;
 inline constexpr std::size_t kMaxNesting = 64;
+// CPUID entries of one processor (a package's list with an override's
+// merged in), and CPUID faults of one processor. A real processor answers
+// a few hundred leaves and sub-leaves at most; the bound keeps a hostile
+// profile from taking memory without limit.
+inline constexpr std::size_t kMaxCpuidEntries = 4096;
 inline constexpr std::int32_t kPciConfigSpaceBytes = 4096;
 
 struct CpuidValue {
