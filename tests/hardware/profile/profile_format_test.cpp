@@ -223,10 +223,10 @@ TEST(ProfileParser, NumbersAcceptJsonIntegersHexAndDecimalStrings) {
         "cpuid": [{"leaf": "2147483648", "eax": "0xffffffff"}])")));
     ASSERT_EQ(profile.ProcessorCount(), 1);
     const Processor& processor = profile.processors[0];
-    EXPECT_EQ(processor.msr.at(0x10), 0xFFFFFFFFFFFFFFFFull);
-    EXPECT_EQ(processor.msr.at(0x11), 0xFFFFFFFFFFFFFFFFull);
-    EXPECT_EQ(processor.msr.at(0x12), 0x8000000000000001ull);
-    EXPECT_EQ(processor.msr.at(0x13), 9007199254740993ull);  // beyond a double's exact range
+    EXPECT_EQ(processor.Msr(0x10), 0xFFFFFFFFFFFFFFFFull);
+    EXPECT_EQ(processor.Msr(0x11), 0xFFFFFFFFFFFFFFFFull);
+    EXPECT_EQ(processor.Msr(0x12), 0x8000000000000001ull);
+    EXPECT_EQ(processor.Msr(0x13), 9007199254740993ull);  // beyond a double's exact range
     EXPECT_EQ(processor.Cpuid(0x80000000u, 0).eax, 0xFFFFFFFFu);
 }
 
@@ -275,12 +275,12 @@ TEST(ProfileParser, PackagesNumberProcessorsInOrderWithAbsenceAndOverrides) {
     EXPECT_EQ(fourth->package, 1);
     EXPECT_EQ(fourth->brand, "override");
     EXPECT_EQ(fourth->revision, 9u);
-    EXPECT_EQ(fourth->msr.at(0x35), 2u);  // merged, not replaced
-    EXPECT_EQ(fourth->msr.at(0x36), 4u);
+    EXPECT_EQ(fourth->Msr(0x35), 2u);  // merged, not replaced
+    EXPECT_EQ(fourth->Msr(0x36), 4u);
     EXPECT_EQ(fourth->Signature(), 0x906EAu);
     EXPECT_EQ(profile.FindProcessor(5)->brand, "second");
     EXPECT_EQ(profile.FindProcessor(5)->Signature(), 0x906E9u);
-    EXPECT_TRUE(profile.FindProcessor(5)->measurements.empty());
+    EXPECT_TRUE(profile.FindProcessor(5)->measurements->empty());
     EXPECT_EQ(profile.FindProcessor(0), nullptr);
     EXPECT_EQ(profile.FindProcessor(6), nullptr);
 }
@@ -307,7 +307,7 @@ TEST(ProfileFixture, DesktopProfileDescribesTheMachine) {
         EXPECT_EQ(processor.brand, "Quarn(R) Vantor(TM) i7-7789K CPU @ 4.20GHz");
         EXPECT_EQ(processor.ReadMsrField(0x35, 16, 16), 4u);
         EXPECT_EQ(processor.ReadMsrField(0x35, 0, 16), 8u);
-        EXPECT_EQ(processor.measurements.size(), 3u);
+        EXPECT_EQ(processor.measurements->size(), 3u);
     }
     EXPECT_EQ(profile.systemCounts[1], 8);
     EXPECT_EQ(profile.pci.size(), 3u);
@@ -324,7 +324,7 @@ TEST(ProfileFixture, DocumentationExamplesLoadAndTheFirstIsTheDesktopFixture) {
     const Profile twoPackages = Loaded(ParseProfile(examples[1], "docs/profiles.md"));
     ASSERT_EQ(twoPackages.ProcessorCount(), 8);
     EXPECT_FALSE(twoPackages.FindProcessor(4)->present);
-    EXPECT_EQ(twoPackages.FindProcessor(6)->faults.unreadFields, std::vector<std::string>{"TurboDisable"});
+    EXPECT_EQ(*twoPackages.FindProcessor(6)->faults.unreadFields, std::vector<std::string>{"TurboDisable"});
 }
 
 TEST(ChooseProfilePath, EnvironmentVariableWinsWhenNotEmpty) {
