@@ -57,10 +57,11 @@ std::optional<std::string> DescriptorDigest(int descriptor, std::uint64_t* bytes
     if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1) {
         return std::nullopt;
     }
-    std::vector<char> buffer(kReadChunk);
+    // Filled by every read: no need to clear it first.
+    const std::unique_ptr<char[]> buffer(new char[kReadChunk]);
     std::uint64_t total = 0;
     for (;;) {
-        const ssize_t count = ::pread(descriptor, buffer.data(), buffer.size(), static_cast<off_t>(total));
+        const ssize_t count = ::pread(descriptor, buffer.get(), kReadChunk, static_cast<off_t>(total));
         if (count < 0 && errno == EINTR) {
             continue;
         }
@@ -70,7 +71,7 @@ std::optional<std::string> DescriptorDigest(int descriptor, std::uint64_t* bytes
         if (count == 0) {
             break;
         }
-        if (EVP_DigestUpdate(context.get(), buffer.data(), static_cast<std::size_t>(count)) != 1) {
+        if (EVP_DigestUpdate(context.get(), buffer.get(), static_cast<std::size_t>(count)) != 1) {
             return std::nullopt;
         }
         total += static_cast<std::uint64_t>(count);
