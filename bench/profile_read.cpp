@@ -72,17 +72,18 @@ int main(int argc, char** argv) {
         double megabytes = 0;
         double processorSeconds = 0;
         char outcome[160] = {};
-        if (length <= 0 ||
-            std::sscanf(line, "%lf %lf %lf %159[^\n]", &seconds, &megabytes, &processorSeconds, outcome) < 3) {
+        if (length <= 0 || std::sscanf(line, "%lf %lf %lf %159[^\n]", &seconds, &megabytes, &processorSeconds,
+                                       outcome) < 3) {
             std::printf("%-40s failed to run\n", argv[i]);
             worst = 1;
             continue;
         }
         const bool within = seconds <= kTargetSeconds && megabytes <= kTargetMegabytes;
-        std::printf("%-40s %8.3f %8.3f %10.1f  %s%s\n", argv[i], seconds, processorSeconds, megabytes, outcome,
-                    within ? "" : "  (over the target)");
+        std::printf("%-40s %8.3f %8.3f %10.1f  %s%s\n", argv[i], seconds, processorSeconds, megabytes,
+                    outcome, within ? "" : "  (over the target)");
         worst = within ? worst : 1;
     }
-    std::printf("target: at most %.0f s and %.0f MB peak for each profile\n", kTargetSeconds, kTargetMegabytes);
+    std::printf("target: at most %.0f s and %.0f MB peak for each profile\n", kTargetSeconds,
+                kTargetMegabytes);
     return worst;
 }

@@ -36,7 +36,8 @@ double TimedRun(const std::vector<std::string>& command) {
     const int spawned = ::posix_spawnp(&child, arguments[0], &actions, nullptr, arguments.data(), environ);
     ::posix_spawn_file_actions_destroy(&actions);
     int status = 0;
-    if (spawned != 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (spawned != 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
         return -1;
     }
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();

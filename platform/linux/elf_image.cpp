@@ -26,7 +26,8 @@ bool ReadAt(int descriptor, std::uint64_t offset, void* into, std::size_t length
     auto* bytes = static_cast<char*>(into);
     std::size_t done = 0;
     while (done < length) {
-        const ssize_t count = ::pread(descriptor, bytes + done, length - done, static_cast<off_t>(offset + done));
+        const ssize_t count =
+            ::pread(descriptor, bytes + done, length - done, static_cast<off_t>(offset + done));
         if (count <= 0) {
             return false;
         }

@@ -69,8 +69,9 @@ bool SameTime(const timespec& left, const timespec& right) {
 
 // The file was not written to between the two looks.
 bool Unchanged(const struct stat& before, const struct stat& after) {
-    return before.st_dev == after.st_dev && before.st_ino == after.st_ino && before.st_size == after.st_size &&
-           SameTime(before.st_mtim, after.st_mtim) && SameTime(before.st_ctim, after.st_ctim);
+    return before.st_dev == after.st_dev && before.st_ino == after.st_ino &&
+           before.st_size == after.st_size && SameTime(before.st_mtim, after.st_mtim) &&
+           SameTime(before.st_ctim, after.st_ctim);
 }
 
 // The device and inode of the file mapped at `address`, from /proc/self/maps.
@@ -87,8 +88,8 @@ bool MappedFile(std::uintptr_t address, dev_t* device, ino_t* inode) {
         unsigned int major = 0;
         unsigned int minor = 0;
         std::uintmax_t number = 0;
-        if (std::sscanf(line.data(), "%" SCNxPTR "-%" SCNxPTR " %*s %*s %x:%x %ju", &start, &end, &major, &minor,
-                        &number) == 5 &&
+        if (std::sscanf(line.data(), "%" SCNxPTR "-%" SCNxPTR " %*s %*s %x:%x %ju", &start, &end, &major,
+                        &minor, &number) == 5 &&
             address >= start && address < end) {
             *device = makedev(major, minor);
             *inode = static_cast<ino_t>(number);

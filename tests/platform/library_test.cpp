@@ -150,7 +150,8 @@ TEST(LibraryVerification, TheBytesCheckedAreTheBytesLoaded) {
     fs::copy_file(fs::path(SONDREL_OUTPUT_DIR) / kOtherCompanion, swapSource);
 
     const LoadedLibrary genuine = LoadVerifiedLibrary((fs::path(SONDREL_OUTPUT_DIR) / kCompanion).string());
-    const LoadedLibrary other = LoadVerifiedLibrary((fs::path(SONDREL_OUTPUT_DIR) / kOtherCompanion).string());
+    const LoadedLibrary other =
+        LoadVerifiedLibrary((fs::path(SONDREL_OUTPUT_DIR) / kOtherCompanion).string());
     ASSERT_EQ(genuine.status, LoadStatus::kLoaded);
     ASSERT_EQ(other.status, LoadStatus::kLoaded);
     const std::string expected = String102(genuine.handle);
@@ -193,8 +194,8 @@ TEST(LibraryLoading, LoadsLooksUpAndUnloads) {
 // mapped: refused as not loadable, never a crash in the loader.
 TEST(LibraryLoading, TruncatedOrMalformedLibrariesAreNotLoadable) {
     const std::uintmax_t size = fs::file_size(fs::path(SONDREL_OUTPUT_DIR) / kCompanion);
-    for (const std::uintmax_t kept : {std::uintmax_t{0}, std::uintmax_t{40}, std::uintmax_t{64}, size / 4,
-                                      size / 2, size - 1}) {
+    for (const std::uintmax_t kept :
+         {std::uintmax_t{0}, std::uintmax_t{40}, std::uintmax_t{64}, size / 4, size / 2, size - 1}) {
         SCOPED_TRACE(kept);
         ScratchDirectory scratch;
         const fs::path copy = scratch.CopyCompanion();

@@ -65,8 +65,8 @@ bool Accepts(const CatalogueRow& row, const Signature& signature) {
 }  // namespace
 
 Signature DecodeSignature(std::uint32_t leaf1Eax) {
-    return {BitsAsInt(leaf1Eax, 8, 4), BitsAsInt(leaf1Eax, 20, 8),
-            BitsAsInt(leaf1Eax, 4, 4), BitsAsInt(leaf1Eax, 16, 4)};
+    return {BitsAsInt(leaf1Eax, 8, 4), BitsAsInt(leaf1Eax, 20, 8), BitsAsInt(leaf1Eax, 4, 4),
+            BitsAsInt(leaf1Eax, 16, 4)};
 }
 
 std::optional<std::int32_t> ChooseModuleNumber(const Signature& signature) {

@@ -66,8 +66,7 @@ std::optional<std::uint64_t> ParseNumberText(const std::string& text, std::uint6
 
 }  // namespace
 
-ObjectFields::ObjectFields(const JsonView& value, std::string path)
-    : object_(value), path_(std::move(path)) {
+ObjectFields::ObjectFields(const JsonView& value, std::string path) : object_(value), path_(std::move(path)) {
     if (!value.is_object()) {
         throw FieldError(path_.empty() ? "(top level)" : path_, "expected an object");
     }
@@ -147,8 +146,7 @@ std::uint64_t ReadUnsigned64(const JsonView& value, const std::string& path) {
     return ReadUnsigned(value, path, std::numeric_limits<std::uint64_t>::max(), "an unsigned 64-bit number");
 }
 
-std::int32_t ReadCount(const JsonView& value, const std::string& path, std::int32_t min,
-                       std::int32_t max) {
+std::int32_t ReadCount(const JsonView& value, const std::string& path, std::int32_t min, std::int32_t max) {
     const std::string range = "out of range: from " + std::to_string(min) + " to " + std::to_string(max);
     if (value.is_number_integer() && !value.is_number_unsigned()) {
         throw FieldError(path, range);

@@ -3,10 +3,10 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
-#include <vector>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "json_document.h"
 
@@ -50,8 +50,7 @@ std::uint64_t ReadUnsigned(const JsonView& value, const std::string& path, std::
 std::uint32_t ReadUnsigned32(const JsonView& value, const std::string& path);
 std::uint64_t ReadUnsigned64(const JsonView& value, const std::string& path);
 // An integer in min .. max.
-std::int32_t ReadCount(const JsonView& value, const std::string& path, std::int32_t min,
-                       std::int32_t max);
+std::int32_t ReadCount(const JsonView& value, const std::string& path, std::int32_t min, std::int32_t max);
 // A 32-bit result code; "0x80041F40", 2147746624 and -2147220672 are the same code.
 std::int32_t ReadCode(const JsonView& value, const std::string& path, bool allowZero);
 float ReadFrequency(const JsonView& value, const std::string& path);

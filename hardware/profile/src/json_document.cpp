@@ -216,7 +216,8 @@ private:
         std::sort(keys.begin(), keys.end());
         const std::pair<std::string_view, std::uint32_t>* duplicate = nullptr;
         for (std::size_t i = 1; i < keys.size(); ++i) {
-            if (keys[i].first == keys[i - 1].first && (duplicate == nullptr || keys[i].second < duplicate->second)) {
+            if (keys[i].first == keys[i - 1].first &&
+                (duplicate == nullptr || keys[i].second < duplicate->second)) {
                 duplicate = &keys[i];
             }
         }
@@ -305,7 +306,8 @@ double JsonView::Float() const {
 }
 
 std::string_view JsonView::StringView() const {
-    return std::string_view(document_->strings_).substr(node().payload, node().kindAndCount & JsonDocument::kCountMask);
+    return std::string_view(document_->strings_)
+        .substr(node().payload, node().kindAndCount & JsonDocument::kCountMask);
 }
 
 JsonView::Members JsonView::items() const {

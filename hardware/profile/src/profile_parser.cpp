@@ -70,12 +70,14 @@ std::uint32_t OptionalRegister(ObjectFields& fields, const char* name) {
 }
 
 [[noreturn]] void TooManyCpuidEntries(const std::string& path) {
-    throw FieldError(path, "more than " + std::to_string(kMaxCpuidEntries) + " CPUID entries for one processor");
+    throw FieldError(path,
+                     "more than " + std::to_string(kMaxCpuidEntries) + " CPUID entries for one processor");
 }
 
 // A CPUID list, read on top of `beneath` (the package's entries under an
 // override's); the two together are one processor's entries.
-std::shared_ptr<const CpuidTable> ReadCpuid(const json& list, const std::string& path, const CpuidTable& beneath) {
+std::shared_ptr<const CpuidTable> ReadCpuid(const json& list, const std::string& path,
+                                            const CpuidTable& beneath) {
     if (ExpectArray(list, path).size() > kMaxCpuidEntries) {
         TooManyCpuidEntries(path);
     }
@@ -121,7 +123,8 @@ std::shared_ptr<const MsrTable> ReadMsr(const json& map, const std::string& path
         const std::string itemPath = detail::JoinKey(path, item.key());
         const auto msr = static_cast<std::uint32_t>(detail::ReadKeyNumber(item.key(), itemPath, 0xFFFFFFFFu));
         if (table->count(msr) != 0) {
-            throw FieldError(itemPath, "duplicate MSR (also written as \"" + FirstSpelling(map, msr, path) + "\")");
+            throw FieldError(itemPath,
+                             "duplicate MSR (also written as \"" + FirstSpelling(map, msr, path) + "\")");
         }
         (*table)[msr] = detail::ReadUnsigned64(item.value(), itemPath);
     }

@@ -1,9 +1,9 @@
 #include "sondrel/app/broker_session.h"
 
-#include "sondrel/held_interface.h"
 #include "sondrel/app/collection.h"
 #include "sondrel/app/derived_counts.h"
 #include "sondrel/broker_interfaces.h"
+#include "sondrel/held_interface.h"
 #include "sondrel/interface_ids.h"
 
 namespace sondrel::app {

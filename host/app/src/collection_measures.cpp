@@ -5,12 +5,12 @@
 #include <limits>
 
 #include "collection_steps.h"
-#include "sondrel/held_interface.h"
 #include "sondrel/app/product_codes.h"
 #include "sondrel/app/signature_rules.h"
+#include "sondrel/held_interface.h"
 #include "sondrel/interface_ids.h"
-#include "sondrel/wrapping_arithmetic.h"
 #include "sondrel/module_interfaces.h"
+#include "sondrel/wrapping_arithmetic.h"
 #include "text_copy.h"
 
 namespace sondrel::app::collection {

@@ -75,8 +75,8 @@ bool AcceptedByProduct(const Inputs& in) {
 // Steps 3 and 4. A P that step 3 does not accept, even for a product it
 // names, is judged by step 4 rather than rejected at once.
 void DecideSinglePackage(const Inputs& in, std::int32_t processors, Decision& decision) {
-    const bool accepted = AcceptedByProduct(in) ||
-                          (in.logical > 1 && in.logical > in.activeCores && in.multiCore == 0);
+    const bool accepted =
+        AcceptedByProduct(in) || (in.logical > 1 && in.logical > in.activeCores && in.multiCore == 0);
     accepted ? decision.Accept(processors) : decision.Reject();
 }
 

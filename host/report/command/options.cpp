@@ -98,11 +98,21 @@ std::string UsageText() {
            "  -h, --help         show this text and end\n"
            "\n"
            "The machine is described by a processor profile, chosen in this order:\n"
-           "  " + variable + "=FILE in the environment, when set and not empty;\n"
-           "  " + profile::kDefaultProfile + " in the current directory;\n"
-           "  " + installed + "/default.json.\n"
-           "The bundled profiles are in " + installed + " (profiles/ in a source tree),\n"
-           "e.g. " + variable + "=" + installed + "/server_bastra_gold_55.json " + kCommandName + "\n"
+           "  " +
+           variable +
+           "=FILE in the environment, when set and not empty;\n"
+           "  " +
+           profile::kDefaultProfile +
+           " in the current directory;\n"
+           "  " +
+           installed +
+           "/default.json.\n"
+           "The bundled profiles are in " +
+           installed +
+           " (profiles/ in a source tree),\n"
+           "e.g. " +
+           variable + "=" + installed + "/server_bastra_gold_55.json " + kCommandName +
+           "\n"
            "\n"
            "The report file has CR LF line ends, as on every system the report is read on;\n"
            "on standard output the lines end with LF, so the report can be piped to other tools.\n"

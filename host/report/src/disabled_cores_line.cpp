@@ -3,8 +3,8 @@
 
 #include "line_text.h"
 #include "sondrel/app/signature_rules.h"
-#include "sondrel/wrapping_arithmetic.h"
 #include "sondrel/report/report_rules.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::report {
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <limits>
 
-#include "sondrel/wrapping_arithmetic.h"
 #include "sondrel/ui/string_ids.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::ui {
 

@@ -4,7 +4,8 @@ namespace sondrel::language {
 
 OpenedLanguageModule OpenLanguageModule(const std::string& fileName) {
     const auto path = platform::FindLibrary(fileName);
-    const platform::LoadedLibrary loaded = path ? platform::LoadVerifiedLibrary(*path) : platform::LoadedLibrary{};
+    const platform::LoadedLibrary loaded =
+        path ? platform::LoadVerifiedLibrary(*path) : platform::LoadedLibrary{};
     // A file that fails verification counts as missing.
     if (loaded.status == platform::LoadStatus::kUntrusted) {
         return {nullptr, result::kFileNotFound};

@@ -173,9 +173,12 @@ TEST(ProfileParser, ErrorsEscapeControlBytesAndInvalidUtf8) {
         {"plain text", "plain text"},
         {"\x7F\t", "\\x7F\\x09"},
         {"caf\xC3\xA9 \xE2\x84\xA2", "caf\xC3\xA9 \xE2\x84\xA2"},  // valid UTF-8 is kept
-        {"\xC2\x9B" "31m", "\\xC2\\x9B" "31m"},                   // a C1 control (CSI)
-        {"\xFF\xC3(", "\\xFF\\xC3("},                             // invalid and cut-short sequences
-        {"\xED\xA0\x80\xC0\xAF", "\\xED\\xA0\\x80\\xC0\\xAF"},   // a surrogate, an overlong form
+        {"\xC2\x9B"
+         "31m",
+         "\\xC2\\x9B"
+         "31m"},                                                // a C1 control (CSI)
+        {"\xFF\xC3(", "\\xFF\\xC3("},                           // invalid and cut-short sequences
+        {"\xED\xA0\x80\xC0\xAF", "\\xED\\xA0\\x80\\xC0\\xAF"},  // a surrogate, an overlong form
     };
     for (const auto& c : cases) {
         EXPECT_EQ(EscapeForMessage(c.text), c.shown);

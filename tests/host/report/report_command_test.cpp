@@ -327,7 +327,8 @@ TEST_F(ReportCommand, ReportsProcessorOneWhateverTheSystemCount) {
     }
     const CommandRun beyond = Command(Fixture("server_single_thread.json"), "--processor 2");
     EXPECT_EQ(beyond.status, 2);
-    EXPECT_EQ(beyond.errors, "sondrel-report: processor 2 is not offered: the system counts 1 processor(s)\n");
+    EXPECT_EQ(beyond.errors,
+              "sondrel-report: processor 2 is not offered: the system counts 1 processor(s)\n");
 }
 
 TEST_F(ReportCommand, CommandLineConventions) {
@@ -342,7 +343,8 @@ TEST_F(ReportCommand, CommandLineConventions) {
     // A profile that is not there: the error box, then how to choose one.
     const CommandRun missing = Command((directory_ / "absent.json").string(), "");
     EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.errors.find("sondrel-report: no processor profile at '" + (directory_ / "absent.json").string() +
+    EXPECT_NE(missing.errors.find("sondrel-report: no processor profile at '" +
+                                  (directory_ / "absent.json").string() +
                                   "': choose one with SONDREL_PROFILE=FILE"),
               std::string::npos)
         << missing.errors;

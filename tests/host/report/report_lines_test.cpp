@@ -75,7 +75,8 @@ TEST(ReportLines, NothingSupportedSaysNoEverywhere) {
 
 TEST(ReportLines, AValueNeverBreaksItsLine) {
     SystemRecord record = DesktopRecord();
-    std::snprintf(record.processorName, sizeof record.processorName, "%s", "Quarn(R)\r\nInjected: Yes\x1B[2J");
+    std::snprintf(record.processorName, sizeof record.processorName, "%s",
+                  "Quarn(R)\r\nInjected: Yes\x1B[2J");
     const auto lines = Lines(record, DesktopSheet());
     EXPECT_EQ(LineOf(lines, "Processor Name"), "Processor Name: Quarn(R)  Injected: Yes [2J\n");
     EXPECT_EQ(LineOf(lines, "Injected"), "absent");
