@@ -23,6 +23,7 @@ constexpr double kTargetRatio = 2.0;
 // Wall time of one run with its output discarded; negative when it failed.
 double TimedRun(const std::vector<std::string>& command) {
     std::vector<char*> arguments;
+    arguments.reserve(command.size() + 1);
     for (const std::string& argument : command) {
         arguments.push_back(const_cast<char*>(argument.c_str()));
     }

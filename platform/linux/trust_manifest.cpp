@@ -17,12 +17,12 @@ namespace sondrel::platform::detail {
 
 namespace {
 
-constexpr std::size_t kReadChunk = 256 * 1024;
+constexpr std::size_t kReadChunk = std::size_t{256} * 1024;
 
 std::string Hex(const unsigned char* bytes, unsigned int length) {
     static constexpr char kDigits[] = "0123456789abcdef";
     std::string hex;
-    hex.reserve(2 * length);
+    hex.reserve(std::size_t{2} * length);
     for (unsigned int i = 0; i < length; ++i) {
         hex += kDigits[bytes[i] >> 4];
         hex += kDigits[bytes[i] & 0x0F];
