@@ -10,6 +10,16 @@ function(sondrel_companion target)
   set_target_properties(${target} PROPERTIES PREFIX "" SUFFIX ".so")
   target_link_options(${target} PRIVATE -Wl,--no-undefined)
   target_link_libraries(${target} PRIVATE sondrel_contract)
+  # Every start hashes each companion it loads: the debug information goes
+  # to <name>.so.debug beside it (found through the debug link), so the
+  # hashed file holds only what is loaded.
+  if(CMAKE_OBJCOPY)
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
+      COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug
+              $<TARGET_FILE:${target}>
+      VERBATIM)
+  endif()
   install(TARGETS ${target} LIBRARY DESTINATION ${SONDREL_INSTALL_LIBRARY_DIR})
   set_property(GLOBAL APPEND PROPERTY SONDREL_COMPANIONS ${target})
 endfunction()

@@ -64,22 +64,19 @@ std::optional<std::string> FindLibrary(std::string_view fileName) {
     return path;
 }
 
-bool VerifyLibrary(const std::string& path) {
-    const auto& libraries = fake::GetState().libraries;
-    const auto found = libraries.find(path);
-    return found != libraries.end() && found->second.verified;
-}
-
-LibraryHandle LoadLibrary(const std::string& path) {
+LoadedLibrary LoadVerifiedLibrary(const std::string& path) {
     fake::State& state = fake::GetState();
     const auto found = state.libraries.find(path);
-    if (found == state.libraries.end() || !found->second.loadable) {
-        return nullptr;
+    if (found == state.libraries.end() || !found->second.verified) {
+        return {nullptr, LoadStatus::kUntrusted};
+    }
+    if (!found->second.loadable) {
+        return {nullptr, LoadStatus::kNotLoadable};
     }
     const auto slash = path.rfind('/');
     auto* entry = new fake::LoadedEntry{path.substr(slash + 1), &found->second};
     state.loaded.push_back(entry);
-    return entry;
+    return {entry, LoadStatus::kLoaded};
 }
 
 void* FindEntryPoint(LibraryHandle library, const char* name) {

@@ -1,57 +1,44 @@
-// Verification of companion libraries against the trust manifest that the
-// build and the install write beside them: one "<sha256 hex>  <name>" line
-// per library.
+#include "trust_manifest.h"
+
 #include <openssl/evp.h>
+#include <unistd.h>
 
 #include <array>
+#include <cerrno>
+#include <cstdint>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <sstream>
+#include <vector>
 
 #include "sondrel/platform/library.h"
 
-namespace sondrel::platform {
+namespace sondrel::platform::detail {
 
 namespace {
 
-std::optional<std::string> Sha256Hex(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), EVP_MD_CTX_free);
-    if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1) {
-        return std::nullopt;
-    }
-    std::array<char, 65536> buffer{};
-    while (file) {
-        file.read(buffer.data(), buffer.size());
-        const std::streamsize count = file.gcount();
-        if (count > 0 &&
-            EVP_DigestUpdate(context.get(), buffer.data(), static_cast<std::size_t>(count)) != 1) {
-            return std::nullopt;
-        }
-    }
-    if (file.bad()) {
-        return std::nullopt;
-    }
-    std::array<unsigned char, EVP_MAX_MD_SIZE> digest{};
-    unsigned int length = 0;
-    if (EVP_DigestFinal_ex(context.get(), digest.data(), &length) != 1) {
-        return std::nullopt;
-    }
-    static constexpr char kHex[] = "0123456789abcdef";
+constexpr std::size_t kReadChunk = std::size_t{256} * 1024;
+
+std::string Hex(const unsigned char* bytes, unsigned int length) {
+    static constexpr char kDigits[] = "0123456789abcdef";
     std::string hex;
+    hex.reserve(std::size_t{2} * length);
     for (unsigned int i = 0; i < length; ++i) {
-        hex += kHex[digest[i] >> 4];
-        hex += kHex[digest[i] & 0x0F];
+        hex += kDigits[bytes[i] >> 4];
+        hex += kDigits[bytes[i] & 0x0F];
     }
     return hex;
 }
 
-// The digest the manifest in `directory` records for `name`.
-std::optional<std::string> RecordedDigest(const std::string& directory, const std::string& name) {
+}  // namespace
+
+std::optional<std::string> RecordedDigest(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::string directory = slash == 0 ? std::string("/") : path.substr(0, slash);
+    const std::string name = path.substr(slash + 1);
     std::ifstream manifest(directory + "/" + kTrustManifestName);
     std::string line;
     while (std::getline(manifest, line)) {
@@ -65,18 +52,37 @@ std::optional<std::string> RecordedDigest(const std::string& directory, const st
     return std::nullopt;
 }
 
-}  // namespace
-
-bool VerifyLibrary(const std::string& path) {
-    const auto slash = path.rfind('/');
-    const std::string directory = slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const auto recorded = RecordedDigest(slash == 0 ? std::string("/") : directory, name);
-    if (!recorded) {
-        return false;
+std::optional<std::string> DescriptorDigest(int descriptor, std::uint64_t* bytes) {
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), EVP_MD_CTX_free);
+    if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1) {
+        return std::nullopt;
     }
-    const auto actual = Sha256Hex(path);
-    return actual && *actual == *recorded;
+    // Filled by every read: no need to clear it first.
+    const std::unique_ptr<char[]> buffer(new char[kReadChunk]);
+    std::uint64_t total = 0;
+    for (;;) {
+        const ssize_t count = ::pread(descriptor, buffer.get(), kReadChunk, static_cast<off_t>(total));
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return std::nullopt;
+        }
+        if (count == 0) {
+            break;
+        }
+        if (EVP_DigestUpdate(context.get(), buffer.get(), static_cast<std::size_t>(count)) != 1) {
+            return std::nullopt;
+        }
+        total += static_cast<std::uint64_t>(count);
+    }
+    std::array<unsigned char, EVP_MAX_MD_SIZE> digest{};
+    unsigned int length = 0;
+    if (EVP_DigestFinal_ex(context.get(), digest.data(), &length) != 1) {
+        return std::nullopt;
+    }
+    *bytes = total;
+    return Hex(digest.data(), length);
 }
 
-}  // namespace sondrel::platform
+}  // namespace sondrel::platform::detail

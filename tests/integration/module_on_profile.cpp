@@ -77,7 +77,7 @@ ScratchDirectory::~ScratchDirectory() {
 }
 
 ModuleOnProfile::ModuleOnProfile(std::string library) : libraryName_(std::move(library)) {
-    library_ = platform::LoadLibrary((fs::path(SONDREL_OUTPUT_DIR) / libraryName_).string());
+    library_ = platform::LoadVerifiedLibrary((fs::path(SONDREL_OUTPUT_DIR) / libraryName_).string()).handle;
     EXPECT_NE(library_, nullptr) << libraryName_;
 }
 

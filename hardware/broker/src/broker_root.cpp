@@ -79,10 +79,10 @@ ResultCode BrokerRoot::ModuleEntry(std::int32_t moduleNumber, GetProcessorModule
     } else {
         // A module file that fails verification counts as missing.
         const auto path = platform::FindLibrary(ModuleFileName(moduleNumber));
-        if (!path || !platform::VerifyLibrary(*path)) {
+        if (!path) {
             return result::kCompanionMissing;
         }
-        library = platform::LoadLibrary(*path);
+        library = platform::LoadVerifiedLibrary(*path).handle;
         if (library == nullptr) {
             return result::kCompanionMissing;
         }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "sondrel/module/wrapping_arithmetic.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::broker {
 
@@ -43,7 +43,7 @@ constexpr std::array kCatalogue = {
 };
 
 constexpr std::int32_t DisplayedModel(std::int32_t extendedModel, std::int32_t model) {
-    return module::WrappingAdd(module::WrappingMultiply(extendedModel, kModelsPerExtendedModel), model);
+    return WrappingAdd(WrappingMultiply(extendedModel, kModelsPerExtendedModel), model);
 }
 
 constexpr std::int32_t NewestFamily6Model() {
@@ -65,8 +65,8 @@ bool Accepts(const CatalogueRow& row, const Signature& signature) {
 }  // namespace
 
 Signature DecodeSignature(std::uint32_t leaf1Eax) {
-    return {module::BitsAsInt(leaf1Eax, 8, 4), module::BitsAsInt(leaf1Eax, 20, 8),
-            module::BitsAsInt(leaf1Eax, 4, 4), module::BitsAsInt(leaf1Eax, 16, 4)};
+    return {BitsAsInt(leaf1Eax, 8, 4), BitsAsInt(leaf1Eax, 20, 8), BitsAsInt(leaf1Eax, 4, 4),
+            BitsAsInt(leaf1Eax, 16, 4)};
 }
 
 std::optional<std::int32_t> ChooseModuleNumber(const Signature& signature) {

@@ -53,17 +53,17 @@ ResultCode ModuleState::Acquire(const profile::Profile** profile) {
 }
 
 const profile::Measurement* ModuleState::NextMeasurement(const profile::Processor& processor) {
-    if (processor.measurements.empty()) {
+    if (processor.measurements->empty()) {
         return nullptr;
     }
     std::lock_guard lock(mutex_);
     std::size_t& calls = measurementCalls_[static_cast<std::size_t>(processor.number - 1)];
     const std::size_t index =
-        calls < processor.measurements.size() ? calls : processor.measurements.size() - 1;
-    if (calls < processor.measurements.size()) {
+        calls < processor.measurements->size() ? calls : processor.measurements->size() - 1;
+    if (calls < processor.measurements->size()) {
         ++calls;
     }
-    return &processor.measurements[index];
+    return &(*processor.measurements)[index];
 }
 
 }  // namespace sondrel::profile_data

@@ -12,7 +12,7 @@ bool LeftUnread(const profile::Processor& processor, const char* name) {
     if (name == nullptr) {
         return false;
     }
-    return std::any_of(processor.faults.unreadFields.begin(), processor.faults.unreadFields.end(),
+    return std::any_of(processor.faults.unreadFields->begin(), processor.faults.unreadFields->end(),
                        [name](const std::string& unread) { return unread == name; });
 }
 

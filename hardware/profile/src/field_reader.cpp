@@ -1,5 +1,6 @@
 #include "field_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string_view>
@@ -65,43 +66,46 @@ std::optional<std::uint64_t> ParseNumberText(const std::string& text, std::uint6
 
 }  // namespace
 
-ObjectFields::ObjectFields(const nlohmann::json& value, std::string path)
-    : object_(value), path_(std::move(path)) {
+ObjectFields::ObjectFields(const JsonView& value, std::string path) : object_(value), path_(std::move(path)) {
     if (!value.is_object()) {
         throw FieldError(path_.empty() ? "(top level)" : path_, "expected an object");
     }
 }
 
-const nlohmann::json* ObjectFields::Optional(const std::string& key) {
-    used_.insert(key);
-    const auto found = object_.find(key);
-    return found == object_.end() ? nullptr : &*found;
+std::optional<JsonView> ObjectFields::Optional(std::string_view key) {
+    used_.push_back(key);
+    JsonView value = object_;
+    if (!object_.Find(key, &value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
-const nlohmann::json& ObjectFields::Required(const std::string& key) {
-    const nlohmann::json* value = Optional(key);
-    if (value == nullptr) {
+JsonView ObjectFields::Required(std::string_view key) {
+    const std::optional<JsonView> value = Optional(key);
+    if (!value) {
         throw FieldError(PathOf(key), "missing");
     }
     return *value;
 }
 
-std::string ObjectFields::PathOf(const std::string& key) const {
-    return JoinKey(path_, key);
+std::string ObjectFields::PathOf(std::string_view key) const {
+    return JoinKey(path_, std::string(key));
 }
 
 void ObjectFields::RejectUnknownKeys() const {
-    for (const auto& item : object_.items()) {
-        if (item.key() != "comment" && used_.count(item.key()) == 0) {
+    for (const JsonView::Member item : object_.items()) {
+        const std::string_view key = item.KeyView();
+        if (key != "comment" && std::find(used_.begin(), used_.end(), key) == used_.end()) {
             throw FieldError(PathOf(item.key()), "unknown key");
         }
     }
 }
 
-std::uint64_t ReadUnsigned(const nlohmann::json& value, const std::string& path, std::uint64_t max,
+std::uint64_t ReadUnsigned(const JsonView& value, const std::string& path, std::uint64_t max,
                            const char* expected) {
     if (value.is_number_unsigned()) {
-        const auto number = value.get<std::uint64_t>();
+        const auto number = value.Unsigned();
         if (number > max) {
             OutOfRange(path, max);
         }
@@ -111,7 +115,7 @@ std::uint64_t ReadUnsigned(const nlohmann::json& value, const std::string& path,
         throw FieldError(path, "out of range: negative");
     }
     if (value.is_number_float()) {
-        const double number = value.get<double>();
+        const double number = value.Float();
         // Integers too large for 64 bits arrive as floating-point numbers.
         if (std::isfinite(number) && number == std::floor(number)) {
             if (number < 0) {
@@ -123,7 +127,7 @@ std::uint64_t ReadUnsigned(const nlohmann::json& value, const std::string& path,
     }
     if (value.is_string()) {
         bool overflow = false;
-        const auto number = ParseNumberText(value.get<std::string>(), max, &overflow);
+        const auto number = ParseNumberText(value.String(), max, &overflow);
         if (number) {
             if (overflow) {
                 OutOfRange(path, max);
@@ -134,16 +138,15 @@ std::uint64_t ReadUnsigned(const nlohmann::json& value, const std::string& path,
     throw FieldError(path, std::string("expected ") + expected);
 }
 
-std::uint32_t ReadUnsigned32(const nlohmann::json& value, const std::string& path) {
+std::uint32_t ReadUnsigned32(const JsonView& value, const std::string& path) {
     return static_cast<std::uint32_t>(ReadUnsigned(value, path, kMax32, "an unsigned 32-bit number"));
 }
 
-std::uint64_t ReadUnsigned64(const nlohmann::json& value, const std::string& path) {
+std::uint64_t ReadUnsigned64(const JsonView& value, const std::string& path) {
     return ReadUnsigned(value, path, std::numeric_limits<std::uint64_t>::max(), "an unsigned 64-bit number");
 }
 
-std::int32_t ReadCount(const nlohmann::json& value, const std::string& path, std::int32_t min,
-                       std::int32_t max) {
+std::int32_t ReadCount(const JsonView& value, const std::string& path, std::int32_t min, std::int32_t max) {
     const std::string range = "out of range: from " + std::to_string(min) + " to " + std::to_string(max);
     if (value.is_number_integer() && !value.is_number_unsigned()) {
         throw FieldError(path, range);
@@ -163,10 +166,10 @@ std::int32_t ReadCount(const nlohmann::json& value, const std::string& path, std
     return static_cast<std::int32_t>(number);
 }
 
-std::int32_t ReadCode(const nlohmann::json& value, const std::string& path, bool allowZero) {
+std::int32_t ReadCode(const JsonView& value, const std::string& path, bool allowZero) {
     std::uint32_t bits = 0;
     if (value.is_number_integer() && !value.is_number_unsigned()) {
-        const auto number = value.get<std::int64_t>();
+        const auto number = value.Integer();
         if (number < std::numeric_limits<std::int32_t>::min()) {
             throw FieldError(path, "out of range: a result code is 32 bits");
         }
@@ -181,29 +184,29 @@ std::int32_t ReadCode(const nlohmann::json& value, const std::string& path, bool
     return static_cast<std::int32_t>(bits);
 }
 
-float ReadFrequency(const nlohmann::json& value, const std::string& path) {
+float ReadFrequency(const JsonView& value, const std::string& path) {
     if (!value.is_number()) {
         throw FieldError(path, "expected a frequency in MHz (a JSON number)");
     }
-    const double number = value.get<double>();
+    const double number = value.Float();
     if (!std::isfinite(number) || std::fabs(number) > std::numeric_limits<float>::max()) {
         throw FieldError(path, "out of range: not a 32-bit floating-point number");
     }
     return static_cast<float>(number);
 }
 
-std::string ReadString(const nlohmann::json& value, const std::string& path) {
+std::string ReadString(const JsonView& value, const std::string& path) {
     if (!value.is_string()) {
         throw FieldError(path, "expected a string");
     }
-    return value.get<std::string>();
+    return value.String();
 }
 
-bool ReadBoolean(const nlohmann::json& value, const std::string& path) {
+bool ReadBoolean(const JsonView& value, const std::string& path) {
     if (!value.is_boolean()) {
         throw FieldError(path, "expected true or false");
     }
-    return value.get<bool>();
+    return value.Boolean();
 }
 
 std::uint64_t ReadKeyNumber(const std::string& key, const std::string& path, std::uint64_t max) {

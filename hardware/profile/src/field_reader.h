@@ -2,10 +2,13 @@
 #pragma once
 
 #include <cstdint>
-#include <nlohmann/json.hpp>
-#include <set>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
+
+#include "json_document.h"
 
 namespace sondrel::profile::detail {
 
@@ -25,34 +28,34 @@ private:
 // allowed everywhere.
 class ObjectFields {
 public:
-    ObjectFields(const nlohmann::json& value, std::string path);
+    ObjectFields(const JsonView& value, std::string path);
 
-    const nlohmann::json* Optional(const std::string& key);
-    const nlohmann::json& Required(const std::string& key);
-    std::string PathOf(const std::string& key) const;
+    // `key` is a literal of the parser: it is kept as a view.
+    std::optional<JsonView> Optional(std::string_view key);
+    JsonView Required(std::string_view key);
+    std::string PathOf(std::string_view key) const;
     const std::string& path() const { return path_; }
     void RejectUnknownKeys() const;
 
 private:
-    const nlohmann::json& object_;
+    JsonView object_;
     std::string path_;
-    std::set<std::string> used_;
+    std::vector<std::string_view> used_;
 };
 
 // Unsigned integers: a JSON number, a "0x..." hexadecimal string or a
 // decimal string, at most max.
-std::uint64_t ReadUnsigned(const nlohmann::json& value, const std::string& path, std::uint64_t max,
+std::uint64_t ReadUnsigned(const JsonView& value, const std::string& path, std::uint64_t max,
                            const char* expected);
-std::uint32_t ReadUnsigned32(const nlohmann::json& value, const std::string& path);
-std::uint64_t ReadUnsigned64(const nlohmann::json& value, const std::string& path);
+std::uint32_t ReadUnsigned32(const JsonView& value, const std::string& path);
+std::uint64_t ReadUnsigned64(const JsonView& value, const std::string& path);
 // An integer in min .. max.
-std::int32_t ReadCount(const nlohmann::json& value, const std::string& path, std::int32_t min,
-                       std::int32_t max);
+std::int32_t ReadCount(const JsonView& value, const std::string& path, std::int32_t min, std::int32_t max);
 // A 32-bit result code; "0x80041F40", 2147746624 and -2147220672 are the same code.
-std::int32_t ReadCode(const nlohmann::json& value, const std::string& path, bool allowZero);
-float ReadFrequency(const nlohmann::json& value, const std::string& path);
-std::string ReadString(const nlohmann::json& value, const std::string& path);
-bool ReadBoolean(const nlohmann::json& value, const std::string& path);
+std::int32_t ReadCode(const JsonView& value, const std::string& path, bool allowZero);
+float ReadFrequency(const JsonView& value, const std::string& path);
+std::string ReadString(const JsonView& value, const std::string& path);
+bool ReadBoolean(const JsonView& value, const std::string& path);
 // The text of a map key, read as an unsigned number.
 std::uint64_t ReadKeyNumber(const std::string& key, const std::string& path, std::uint64_t max);
 

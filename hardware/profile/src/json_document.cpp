@@ -1,16 +1,19 @@
 #include "json_document.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <set>
+#include <cstring>
+#include <nlohmann/json.hpp>
 #include <utility>
-#include <vector>
 
 #include "sondrel/profile/profile.h"
 
 namespace sondrel::profile::detail {
 
 namespace {
+
+constexpr std::string_view kCommentKey = "comment";
 
 bool IsIdentifier(const std::string& key) {
     if (key.empty() || std::isdigit(static_cast<unsigned char>(key[0])) != 0) {
@@ -24,36 +27,65 @@ bool IsIdentifier(const std::string& key) {
     return true;
 }
 
-// Builds the document itself so duplicate keys can be refused with their
-// path; nlohmann's own builder would silently keep one of them.
-class StrictBuilder {
+}  // namespace
+
+// Builds the compact document from the parser's events. Duplicate keys are
+// refused with their path (nlohmann's own builder would silently keep one),
+// and the value of every "comment" key is kept as null only, so comments
+// take no memory whatever they hold.
+class DocumentBuilder {
 public:
     using json = nlohmann::json;
+    using Kind = JsonDocument::Kind;
+    using Node = JsonDocument::Node;
 
-    StrictBuilder(std::string_view text, json* root, JsonProblem* problem)
-        : text_(text), root_(root), problem_(problem) {}
+    DocumentBuilder(std::string_view text, JsonDocument* document, JsonProblem* problem)
+        : text_(text), document_(document), problem_(problem) {
+        // Every value takes at least two characters of the text; untouched
+        // reserved pages cost nothing.
+        document_->nodes_.clear();
+        document_->strings_.clear();
+        document_->nodes_.reserve(text.size() / 2 + 2);
+    }
 
-    bool null() { return Place(json(nullptr)); }
-    bool boolean(bool value) { return Place(json(value)); }
-    bool number_integer(json::number_integer_t value) { return Place(json(value)); }
-    bool number_unsigned(json::number_unsigned_t value) { return Place(json(value)); }
-    bool number_float(json::number_float_t value, const json::string_t&) { return Place(json(value)); }
-    bool string(json::string_t& value) { return Place(json(std::move(value))); }
-    bool binary(json::binary_t& value) { return Place(json::binary(std::move(value))); }
+    bool null() { return Place(Kind::kNull, 0); }
+    bool boolean(bool value) { return Place(Kind::kBoolean, value ? 1 : 0); }
+    bool number_integer(json::number_integer_t value) {
+        return Place(Kind::kInteger, static_cast<std::uint64_t>(value));
+    }
+    bool number_unsigned(json::number_unsigned_t value) { return Place(Kind::kUnsigned, value); }
+    bool number_float(json::number_float_t value, const json::string_t&) {
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        return Place(Kind::kFloat, bits);
+    }
+    bool string(json::string_t& value) {
+        if (Skipping()) {
+            return true;
+        }
+        if (commentPending_) {
+            return Place(Kind::kNull, 0);
+        }
+        AddValueToParent();
+        PushString(value);
+        return true;
+    }
+    bool binary(json::binary_t&) { return Place(Kind::kNull, 0); }
 
-    bool start_object(std::size_t) { return Open(json::object()); }
-    bool start_array(std::size_t) { return Open(json::array()); }
+    bool start_object(std::size_t) { return Open(Kind::kObject); }
+    bool start_array(std::size_t) { return Open(Kind::kArray); }
     bool end_object() { return Close(); }
     bool end_array() { return Close(); }
 
     bool key(json::string_t& key) {
-        Frame& frame = frames_.back();
-        if (!frame.keys.insert(key).second) {
-            problem_->field = JoinKey(frame.path, key);
-            problem_->problem = "duplicate key";
-            return false;
+        if (Skipping()) {
+            return true;
         }
+        Frame& frame = frames_.back();
+        ++frame.count;
         frame.pendingKey = key;
+        commentPending_ = key == kCommentKey;
+        PushString(key);
         return true;
     }
 
@@ -65,54 +97,136 @@ public:
 
 private:
     struct Frame {
-        json* value;
+        std::uint32_t node;
         std::string path;
-        std::set<std::string> keys;
         std::string pendingKey;
+        std::uint32_t count = 0;
     };
+
+    bool Skipping() const { return skipNesting_ > 0; }
+
+    std::vector<Node>& nodes() { return document_->nodes_; }
+
+    static std::uint32_t KindBits(Kind kind) {
+        return static_cast<std::uint32_t>(kind) << JsonDocument::kKindShift;
+    }
+
+    void PushString(const std::string& value) {
+        Node node;
+        node.payload = document_->strings_.size();
+        node.kindAndCount = KindBits(Kind::kString) | static_cast<std::uint32_t>(value.size());
+        document_->strings_.append(value);
+        nodes().push_back(node);
+        nodes().back().end = static_cast<std::uint32_t>(nodes().size());
+    }
+
+    void AddValueToParent() {
+        if (!frames_.empty() && IsArray(frames_.back())) {
+            ++frames_.back().count;
+        }
+    }
+
+    bool IsArray(const Frame& frame) const {
+        return static_cast<Kind>(document_->nodes_[frame.node].kindAndCount >> JsonDocument::kKindShift) ==
+               Kind::kArray;
+    }
+
+    bool Place(Kind kind, std::uint64_t payload) {
+        if (Skipping()) {
+            return true;
+        }
+        if (commentPending_) {
+            commentPending_ = false;
+            kind = Kind::kNull;
+            payload = 0;
+        }
+        AddValueToParent();
+        Node node;
+        node.payload = payload;
+        node.kindAndCount = KindBits(kind);
+        nodes().push_back(node);
+        nodes().back().end = static_cast<std::uint32_t>(nodes().size());
+        return true;
+    }
 
     // Path of the value about to be placed in the innermost container.
     std::string ChildPath() const {
         const Frame& frame = frames_.back();
-        if (frame.value->is_object()) {
+        if (!IsArray(frame)) {
             return JoinKey(frame.path, frame.pendingKey);
         }
-        return JoinIndex(frame.path, frame.value->size());
+        return JoinIndex(frame.path, frame.count);
     }
 
-    json* Insert(json&& value) {
-        if (frames_.empty()) {
-            *root_ = std::move(value);
-            return root_;
+    bool TooDeep(std::size_t depth, const std::string& path) {
+        if (depth < kMaxNesting) {
+            return false;
         }
-        Frame& frame = frames_.back();
-        if (frame.value->is_object()) {
-            return &((*frame.value)[frame.pendingKey] = std::move(value));
-        }
-        frame.value->push_back(std::move(value));
-        return &frame.value->back();
-    }
-
-    bool Place(json&& value) {
-        Insert(std::move(value));
+        problem_->field = path;
+        problem_->problem = "nested more than " + std::to_string(kMaxNesting) + " levels deep";
         return true;
     }
 
-    bool Open(json&& container) {
+    bool Open(Kind kind) {
+        if (Skipping()) {
+            ++skipNesting_;
+            return !TooDeep(frames_.size() + skipNesting_ - 1, commentPath_);
+        }
         std::string path = frames_.empty() ? std::string() : ChildPath();
-        if (frames_.size() >= kMaxNesting) {
-            problem_->field = path;
-            problem_->problem = "nested more than " + std::to_string(kMaxNesting) + " levels deep";
+        if (TooDeep(frames_.size(), path)) {
             return false;
         }
-        json* placed = Insert(std::move(container));
-        frames_.push_back(Frame{placed, std::move(path), {}, {}});
+        if (commentPending_) {
+            commentPath_ = path;
+            Place(Kind::kNull, 0);
+            skipNesting_ = 1;
+            return true;
+        }
+        AddValueToParent();
+        Node node;
+        node.kindAndCount = KindBits(kind);
+        nodes().push_back(node);
+        frames_.push_back(Frame{static_cast<std::uint32_t>(nodes().size() - 1), std::move(path), {}, 0});
         return true;
     }
 
     bool Close() {
+        if (Skipping()) {
+            --skipNesting_;
+            return true;
+        }
+        const Frame& frame = frames_.back();
+        Node& node = nodes()[frame.node];
+        node.end = static_cast<std::uint32_t>(nodes().size());
+        node.kindAndCount |= frame.count & JsonDocument::kCountMask;
+        const bool unique = IsArray(frame) || UniqueKeys(frame);
         frames_.pop_back();
-        return true;
+        return unique;
+    }
+
+    // Refuses the duplicate key met first in the document.
+    bool UniqueKeys(const Frame& frame) {
+        const JsonView object(*document_, frame.node);
+        std::vector<std::pair<std::string_view, std::uint32_t>> keys;
+        keys.reserve(frame.count);
+        std::uint32_t position = 0;
+        for (const JsonView::Member member : object.items()) {
+            keys.emplace_back(member.KeyView(), position++);
+        }
+        std::sort(keys.begin(), keys.end());
+        const std::pair<std::string_view, std::uint32_t>* duplicate = nullptr;
+        for (std::size_t i = 1; i < keys.size(); ++i) {
+            if (keys[i].first == keys[i - 1].first &&
+                (duplicate == nullptr || keys[i].second < duplicate->second)) {
+                duplicate = &keys[i];
+            }
+        }
+        if (duplicate == nullptr) {
+            return true;
+        }
+        problem_->field = JoinKey(frame.path, std::string(duplicate->first));
+        problem_->problem = "duplicate key";
+        return false;
     }
 
     // "line L column C: reason", from the parser's message where it has one.
@@ -140,12 +254,75 @@ private:
     }
 
     std::string_view text_;
-    json* root_;
+    JsonDocument* document_;
     JsonProblem* problem_;
     std::vector<Frame> frames_;
+    bool commentPending_ = false;
+    std::size_t skipNesting_ = 0;
+    std::string commentPath_;
 };
 
-}  // namespace
+JsonView JsonDocument::Root() const {
+    return JsonView(*this, 0);
+}
+
+std::size_t JsonView::size() const {
+    return (is_array() || is_object()) ? (node().kindAndCount & JsonDocument::kCountMask) : 0;
+}
+
+JsonView JsonView::operator[](std::size_t i) const {
+    const auto& nodes = document_->nodes_;
+    std::size_t at = 0;
+    std::uint32_t child = index_ + 1;
+    if (document_->cursorArray_ == index_ && document_->cursorIndex_ <= i && document_->cursorNode_ != 0) {
+        at = document_->cursorIndex_;
+        child = document_->cursorNode_;
+    }
+    for (; at < i; ++at) {
+        child = nodes[child].end;
+    }
+    document_->cursorArray_ = index_;
+    document_->cursorIndex_ = i;
+    document_->cursorNode_ = child;
+    return JsonView(*document_, child);
+}
+
+std::int64_t JsonView::Integer() const {
+    return static_cast<std::int64_t>(node().payload);
+}
+
+double JsonView::Float() const {
+    switch (kind()) {
+        case Kind::kInteger:
+            return static_cast<double>(Integer());
+        case Kind::kUnsigned:
+            return static_cast<double>(Unsigned());
+        default: {
+            double value = 0;
+            std::memcpy(&value, &node().payload, sizeof value);
+            return value;
+        }
+    }
+}
+
+std::string_view JsonView::StringView() const {
+    return std::string_view(document_->strings_)
+        .substr(node().payload, node().kindAndCount & JsonDocument::kCountMask);
+}
+
+JsonView::Members JsonView::items() const {
+    return {MemberIterator(*document_, index_ + 1), MemberIterator(*document_, node().end)};
+}
+
+bool JsonView::Find(std::string_view key, JsonView* value) const {
+    for (const Member member : items()) {
+        if (member.KeyView() == key) {
+            *value = member.value();
+            return true;
+        }
+    }
+    return false;
+}
 
 std::string JoinKey(const std::string& path, const std::string& key) {
     if (IsIdentifier(key)) {
@@ -158,8 +335,8 @@ std::string JoinIndex(const std::string& path, std::size_t index) {
     return path + "[" + std::to_string(index) + "]";
 }
 
-bool ReadJsonDocument(std::string_view text, nlohmann::json* document, JsonProblem* problem) {
-    StrictBuilder builder(text, document, problem);
+bool ReadJsonDocument(std::string_view text, JsonDocument* document, JsonProblem* problem) {
+    DocumentBuilder builder(text, document, problem);
     return nlohmann::json::sax_parse(text, &builder, nlohmann::json::input_format_t::json, true, false);
 }
 

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "sondrel/message_text.h"
+
 namespace sondrel::profile {
 
 namespace {
@@ -11,36 +13,55 @@ constexpr int kBitsPerRegister = 64;
 constexpr std::uint32_t kVendorMask = 0xFFFFu;
 }  // namespace
 
+namespace {
+
+// An override's own entries come before the package's; an exact sub-leaf
+// before an entry for every sub-leaf.
+template <class Table>
+const typename Table::mapped_type* FindCpuid(const Table& own, const Table& shared, std::uint32_t leaf,
+                                             std::uint32_t subleaf) {
+    for (const CpuidKey key : {CpuidKey{leaf, subleaf}, CpuidKey{leaf, std::nullopt}}) {
+        for (const Table* table : {&own, &shared}) {
+            if (const auto found = table->find(key); found != table->end()) {
+                return &found->second;
+            }
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 CpuidValue Processor::Cpuid(std::uint32_t leaf, std::uint32_t subleaf) const {
-    if (const auto exact = cpuid.find(CpuidKey{leaf, subleaf}); exact != cpuid.end()) {
-        return exact->second;
-    }
-    if (const auto any = cpuid.find(CpuidKey{leaf, std::nullopt}); any != cpuid.end()) {
-        return any->second;
-    }
-    return CpuidValue{};
+    const CpuidValue* found = FindCpuid(*ownCpuid, *cpuid, leaf, subleaf);
+    return found == nullptr ? CpuidValue{} : *found;
 }
 
 std::optional<std::int32_t> Processor::CpuidFault(std::uint32_t leaf, std::uint32_t subleaf) const {
-    if (const auto exact = faults.cpuid.find(CpuidKey{leaf, subleaf}); exact != faults.cpuid.end()) {
-        return exact->second;
-    }
-    if (const auto any = faults.cpuid.find(CpuidKey{leaf, std::nullopt}); any != faults.cpuid.end()) {
-        return any->second;
+    static const CpuidFaultTable kNone;
+    const std::int32_t* found = FindCpuid(kNone, *faults.cpuid, leaf, subleaf);
+    return found == nullptr ? std::nullopt : std::optional(*found);
+}
+
+std::optional<std::uint64_t> Processor::Msr(std::uint32_t msrNumber) const {
+    for (const MsrTable* table : {ownMsr.get(), msr.get()}) {
+        if (const auto found = table->find(msrNumber); found != table->end()) {
+            return found->second;
+        }
     }
     return std::nullopt;
 }
 
 std::optional<std::uint64_t> Processor::ReadMsrField(std::uint32_t msrNumber, std::int32_t lowBit,
                                                      std::int32_t width) const {
-    const auto found = msr.find(msrNumber);
-    if (found == msr.end()) {
+    const std::optional<std::uint64_t> value = Msr(msrNumber);
+    if (!value) {
         return std::nullopt;
     }
     if (lowBit < 0 || lowBit >= kBitsPerRegister || width < 1 || width > kBitsPerRegister - lowBit) {
         return std::nullopt;
     }
-    const std::uint64_t shifted = found->second >> lowBit;
+    const std::uint64_t shifted = *value >> lowBit;
     const std::uint64_t mask =
         width == kBitsPerRegister ? ~std::uint64_t{0} : (std::uint64_t{1} << width) - 1;
     return shifted & mask;
@@ -82,7 +103,9 @@ std::string LoadError::Message() const {
     if (!field.empty()) {
         line += field + ": ";
     }
-    return line + problem;
+    // Keys and values of the file reach the message: one line, nothing
+    // that a terminal would act on.
+    return EscapeForMessage(line + problem);
 }
 
 std::string ChooseProfilePath() {

@@ -1,4 +1,5 @@
 // Profile parsing: JSON document -> Profile, or the first problem found.
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -17,7 +18,7 @@ namespace {
 
 using detail::FieldError;
 using detail::ObjectFields;
-using json = nlohmann::json;
+using json = detail::JsonView;
 
 constexpr std::uint32_t kFirstBrandLeaf = 0x80000002u;
 constexpr std::uint32_t kBrandLeafCount = 3;
@@ -57,20 +58,33 @@ std::string DescribeCpuidKey(const CpuidKey& key) {
 CpuidKey ReadCpuidKey(ObjectFields& fields) {
     CpuidKey key;
     key.leaf = detail::ReadUnsigned32(fields.Required("leaf"), fields.PathOf("leaf"));
-    if (const json* subleaf = fields.Optional("subleaf")) {
+    if (const auto subleaf = fields.Optional("subleaf")) {
         key.subleaf = detail::ReadUnsigned32(*subleaf, fields.PathOf("subleaf"));
     }
     return key;
 }
 
 std::uint32_t OptionalRegister(ObjectFields& fields, const char* name) {
-    const json* value = fields.Optional(name);
-    return value == nullptr ? 0 : detail::ReadUnsigned32(*value, fields.PathOf(name));
+    const auto value = fields.Optional(name);
+    return !value ? 0 : detail::ReadUnsigned32(*value, fields.PathOf(name));
 }
 
-void ReadCpuid(const json& list, const std::string& path, std::map<CpuidKey, CpuidValue>* into) {
+[[noreturn]] void TooManyCpuidEntries(const std::string& path) {
+    throw FieldError(path,
+                     "more than " + std::to_string(kMaxCpuidEntries) + " CPUID entries for one processor");
+}
+
+// A CPUID list, read on top of `beneath` (the package's entries under an
+// override's); the two together are one processor's entries.
+std::shared_ptr<const CpuidTable> ReadCpuid(const json& list, const std::string& path,
+                                            const CpuidTable& beneath) {
+    if (ExpectArray(list, path).size() > kMaxCpuidEntries) {
+        TooManyCpuidEntries(path);
+    }
+    auto table = std::make_shared<CpuidTable>();
     std::map<CpuidKey, std::size_t> seen;
-    for (std::size_t i = 0; i < ExpectArray(list, path).size(); ++i) {
+    std::size_t alsoBeneath = 0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
         ObjectFields fields(list[i], detail::JoinIndex(path, i));
         const CpuidKey key = ReadCpuidKey(fields);
         CpuidValue value;
@@ -84,21 +98,37 @@ void ReadCpuid(const json& list, const std::string& path, std::map<CpuidKey, Cpu
                                                 detail::JoinIndex(path, earlier->second) + ")");
         }
         seen.emplace(key, i);
-        (*into)[key] = value;
+        (*table)[key] = value;
+        alsoBeneath += beneath.count(key);
+        if (table->size() + beneath.size() - alsoBeneath > kMaxCpuidEntries) {
+            TooManyCpuidEntries(path);
+        }
     }
+    return table;
 }
 
-void ReadMsr(const json& map, const std::string& path, std::map<std::uint32_t, std::uint64_t>* into) {
-    std::map<std::uint32_t, std::string> seen;
-    for (const auto& item : ExpectObject(map, path).items()) {
+// The key an MSR was first written with, for the duplicate's message.
+std::string FirstSpelling(const json& map, std::uint32_t msr, const std::string& path) {
+    for (const auto item : map.items()) {
+        if (detail::ReadKeyNumber(item.key(), path, 0xFFFFFFFFu) == msr) {
+            return item.key();
+        }
+    }
+    return {};
+}
+
+std::shared_ptr<const MsrTable> ReadMsr(const json& map, const std::string& path) {
+    auto table = std::make_shared<MsrTable>();
+    for (const auto item : ExpectObject(map, path).items()) {
         const std::string itemPath = detail::JoinKey(path, item.key());
         const auto msr = static_cast<std::uint32_t>(detail::ReadKeyNumber(item.key(), itemPath, 0xFFFFFFFFu));
-        if (const auto earlier = seen.find(msr); earlier != seen.end()) {
-            throw FieldError(itemPath, "duplicate MSR (also written as \"" + earlier->second + "\")");
+        if (table->count(msr) != 0) {
+            throw FieldError(itemPath,
+                             "duplicate MSR (also written as \"" + FirstSpelling(map, msr, path) + "\")");
         }
-        seen.emplace(msr, item.key());
-        (*into)[msr] = detail::ReadUnsigned64(item.value(), itemPath);
+        (*table)[msr] = detail::ReadUnsigned64(item.value(), itemPath);
     }
+    return table;
 }
 
 std::vector<Measurement> ReadMeasurements(const json& list, const std::string& path) {
@@ -109,14 +139,14 @@ std::vector<Measurement> ReadMeasurements(const json& list, const std::string& p
     for (std::size_t i = 0; i < list.size(); ++i) {
         ObjectFields fields(list[i], detail::JoinIndex(path, i));
         Measurement measurement;
-        if (const json* fail = fields.Optional("fail")) {
-            if (fields.Optional("cpuMHz") != nullptr || fields.Optional("busMHz") != nullptr) {
+        if (const auto fail = fields.Optional("fail")) {
+            if (fields.Optional("cpuMHz") || fields.Optional("busMHz")) {
                 throw FieldError(fields.path(), "a measurement has either fail or frequencies, not both");
             }
             measurement.failure = detail::ReadCode(*fail, fields.PathOf("fail"), false);
         } else {
             measurement.cpuMHz = detail::ReadFrequency(fields.Required("cpuMHz"), fields.PathOf("cpuMHz"));
-            if (const json* bus = fields.Optional("busMHz")) {
+            if (const auto bus = fields.Optional("busMHz")) {
                 measurement.busMHz = detail::ReadFrequency(*bus, fields.PathOf("busMHz"));
             }
         }
@@ -127,7 +157,7 @@ std::vector<Measurement> ReadMeasurements(const json& list, const std::string& p
 }
 
 void OptionalCode(ObjectFields& fields, const char* name, std::optional<std::int32_t>* into) {
-    if (const json* value = fields.Optional(name)) {
+    if (const auto value = fields.Optional(name)) {
         *into = detail::ReadCode(*value, fields.PathOf(name), false);
     }
 }
@@ -138,55 +168,63 @@ void ReadProcessorFaults(const json& value, const std::string& path, ProcessorFa
     OptionalCode(fields, "brand", &into->brand);
     OptionalCode(fields, "measurement", &into->measurement);
     OptionalCode(fields, "registerFields", &into->registerFields);
-    if (const json* list = fields.Optional("cpuid")) {
+    if (const auto list = fields.Optional("cpuid")) {
         const std::string listPath = fields.PathOf("cpuid");
-        into->cpuid.clear();
-        for (std::size_t i = 0; i < ExpectArray(*list, listPath).size(); ++i) {
+        if (ExpectArray(*list, listPath).size() > kMaxCpuidEntries) {
+            TooManyCpuidEntries(listPath);
+        }
+        auto table = std::make_shared<CpuidFaultTable>();
+        for (std::size_t i = 0; i < list->size(); ++i) {
             ObjectFields entry((*list)[i], detail::JoinIndex(listPath, i));
             const CpuidKey key = ReadCpuidKey(entry);
             const std::int32_t code = detail::ReadCode(entry.Required("code"), entry.PathOf("code"), false);
             entry.RejectUnknownKeys();
-            if (!into->cpuid.emplace(key, code).second) {
+            if (!table->emplace(key, code).second) {
                 throw FieldError(entry.path(), "duplicate fault for " + DescribeCpuidKey(key));
             }
         }
+        into->cpuid = std::move(table);
     }
-    if (const json* list = fields.Optional("unreadFields")) {
+    if (const auto list = fields.Optional("unreadFields")) {
         const std::string listPath = fields.PathOf("unreadFields");
-        into->unreadFields.clear();
+        auto names = std::make_shared<std::vector<std::string>>();
         for (std::size_t i = 0; i < ExpectArray(*list, listPath).size(); ++i) {
-            into->unreadFields.push_back(detail::ReadString((*list)[i], detail::JoinIndex(listPath, i)));
+            names->push_back(detail::ReadString((*list)[i], detail::JoinIndex(listPath, i)));
         }
+        into->unreadFields = std::move(names);
     }
-    if (const json* code = fields.Optional("listErrorCode")) {
+    if (const auto code = fields.Optional("listErrorCode")) {
         into->listErrorCode = detail::ReadCode(*code, fields.PathOf("listErrorCode"), true);
     }
-    if (const json* flag = fields.Optional("revisionUnavailable")) {
+    if (const auto flag = fields.Optional("revisionUnavailable")) {
         into->revisionUnavailable = detail::ReadBoolean(*flag, fields.PathOf("revisionUnavailable"));
     }
     fields.RejectUnknownKeys();
 }
 
-// The keys a package and a per-processor override share.
-void ApplyDescription(ObjectFields& fields, Description* into) {
+// The keys a package and a per-processor override share; an override's
+// CPUID and MSR entries are kept beside the package's, read first.
+void ApplyDescription(ObjectFields& fields, Description* into, bool isOverride) {
     Processor& processor = into->processor;
-    if (const json* brand = fields.Optional("brand")) {
+    if (const auto brand = fields.Optional("brand")) {
         processor.brand = detail::ReadString(*brand, fields.PathOf("brand"));
         into->brandGiven = true;
     }
-    if (const json* revision = fields.Optional("revision")) {
+    if (const auto revision = fields.Optional("revision")) {
         processor.revision = detail::ReadUnsigned32(*revision, fields.PathOf("revision"));
     }
-    if (const json* cpuid = fields.Optional("cpuid")) {
-        ReadCpuid(*cpuid, fields.PathOf("cpuid"), &processor.cpuid);
+    if (const auto cpuid = fields.Optional("cpuid")) {
+        (isOverride ? processor.ownCpuid : processor.cpuid) =
+            ReadCpuid(*cpuid, fields.PathOf("cpuid"), isOverride ? *processor.cpuid : CpuidTable{});
     }
-    if (const json* msr = fields.Optional("msr")) {
-        ReadMsr(*msr, fields.PathOf("msr"), &processor.msr);
+    if (const auto msr = fields.Optional("msr")) {
+        (isOverride ? processor.ownMsr : processor.msr) = ReadMsr(*msr, fields.PathOf("msr"));
     }
-    if (const json* measurements = fields.Optional("measurements")) {
-        processor.measurements = ReadMeasurements(*measurements, fields.PathOf("measurements"));
+    if (const auto measurements = fields.Optional("measurements")) {
+        processor.measurements = std::make_shared<const std::vector<Measurement>>(
+            ReadMeasurements(*measurements, fields.PathOf("measurements")));
     }
-    if (const json* faults = fields.Optional("faults")) {
+    if (const auto faults = fields.Optional("faults")) {
         ReadProcessorFaults(*faults, fields.PathOf("faults"), &processor.faults);
     }
 }
@@ -215,10 +253,10 @@ public:
 
     Profile Parse(const json& document) {
         ObjectFields fields(document, "");
-        if (const json* description = fields.Optional("description")) {
+        if (const auto description = fields.Optional("description")) {
             profile_.description = detail::ReadString(*description, fields.PathOf("description"));
         }
-        if (const json* revision = fields.Optional("revision")) {
+        if (const auto revision = fields.Optional("revision")) {
             revision_ = detail::ReadUnsigned32(*revision, fields.PathOf("revision"));
         }
         const json& packages = fields.Required("packages");
@@ -231,10 +269,10 @@ public:
         }
         profile_.packageCount = static_cast<std::int32_t>(packages.size());
         ReadSystemCounts(fields);
-        if (const json* pci = fields.Optional("pci")) {
+        if (const auto pci = fields.Optional("pci")) {
             ReadPci(*pci, fields.PathOf("pci"));
         }
-        if (const json* faults = fields.Optional("faults")) {
+        if (const auto faults = fields.Optional("faults")) {
             ReadSystemFaults(*faults, fields.PathOf("faults"));
         }
         fields.RejectUnknownKeys();
@@ -256,10 +294,10 @@ private:
         Description base;
         base.processor.package = index;
         base.processor.revision = revision_;
-        ApplyDescription(fields, &base);
+        ApplyDescription(fields, &base, false);
 
         std::vector<bool> absent(static_cast<std::size_t>(count), false);
-        if (const json* list = fields.Optional("absent")) {
+        if (const auto list = fields.Optional("absent")) {
             const std::string listPath = fields.PathOf("absent");
             for (std::size_t i = 0; i < ExpectArray(*list, listPath).size(); ++i) {
                 const std::string itemPath = detail::JoinIndex(listPath, i);
@@ -271,9 +309,9 @@ private:
             }
         }
         std::map<std::int32_t, Description> overrides;
-        if (const json* map = fields.Optional("processors")) {
+        if (const auto map = fields.Optional("processors")) {
             const std::string mapPath = fields.PathOf("processors");
-            for (const auto& item : ExpectObject(*map, mapPath).items()) {
+            for (const auto item : ExpectObject(*map, mapPath).items()) {
                 const std::string itemPath = detail::JoinKey(mapPath, item.key());
                 const auto position =
                     detail::ReadKeyNumber(item.key(), itemPath, static_cast<std::uint64_t>(count));
@@ -285,7 +323,7 @@ private:
                 }
                 Description described = base;
                 ObjectFields overrideFields(item.value(), itemPath);
-                ApplyDescription(overrideFields, &described);
+                ApplyDescription(overrideFields, &described, true);
                 overrideFields.RejectUnknownKeys();
                 overrides.emplace(static_cast<std::int32_t>(position), std::move(described));
             }
@@ -306,8 +344,8 @@ private:
     }
 
     void ReadSystemCounts(ObjectFields& fields) {
-        const json* counts = fields.Optional("systemCounts");
-        if (counts == nullptr) {
+        const auto counts = fields.Optional("systemCounts");
+        if (!counts) {
             profile_.systemCounts.fill(profile_.ProcessorCount());
             return;
         }
@@ -323,11 +361,11 @@ private:
 
     static PciAddressKey ReadPciAddress(ObjectFields& fields) {
         PciAddressKey address;
-        if (const json* bus = fields.Optional("bus")) {
+        if (const auto bus = fields.Optional("bus")) {
             address.bus = detail::ReadCount(*bus, fields.PathOf("bus"), 0, 255);
         }
         address.device = detail::ReadCount(fields.Required("device"), fields.PathOf("device"), 0, 31);
-        if (const json* function = fields.Optional("function")) {
+        if (const auto function = fields.Optional("function")) {
             address.function = detail::ReadCount(*function, fields.PathOf("function"), 0, 7);
         }
         return address;
@@ -351,9 +389,9 @@ private:
             ObjectFields fields(list[i], detail::JoinIndex(path, i));
             PciDevice device;
             device.address = ReadPciAddress(fields);
-            if (const json* registers = fields.Optional("registers")) {
+            if (const auto registers = fields.Optional("registers")) {
                 const std::string registersPath = fields.PathOf("registers");
-                for (const auto& item : ExpectObject(*registers, registersPath).items()) {
+                for (const auto item : ExpectObject(*registers, registersPath).items()) {
                     const std::string itemPath = detail::JoinKey(registersPath, item.key());
                     const std::int32_t offset = ReadRegisterOffset(
                         detail::ReadKeyNumber(item.key(), itemPath, 0xFFFFFFFFu), itemPath);
@@ -382,7 +420,7 @@ private:
         OptionalCode(fields, "processorAccessInterface", &faults.processorAccessInterface);
         OptionalCode(fields, "registerFieldsInterface", &faults.registerFieldsInterface);
         OptionalCode(fields, "pciConfigInterface", &faults.pciConfigInterface);
-        if (const json* list = fields.Optional("pci")) {
+        if (const auto list = fields.Optional("pci")) {
             const std::string listPath = fields.PathOf("pci");
             for (std::size_t i = 0; i < ExpectArray(*list, listPath).size(); ++i) {
                 ObjectFields entry((*list)[i], detail::JoinIndex(listPath, i));
@@ -413,12 +451,12 @@ LoadError Malformed(const std::string& path, std::string field, std::string prob
 
 LoadResult ParseProfile(std::string_view text, const std::string& path) {
     try {
-        json document;
+        detail::JsonDocument document;
         detail::JsonProblem problem;
         if (!detail::ReadJsonDocument(text, &document, &problem)) {
             return Malformed(path, problem.field, problem.problem);
         }
-        return ProfileParser(path).Parse(document);
+        return ProfileParser(path).Parse(document.Root());
     } catch (const FieldError& error) {
         return Malformed(path, error.field(), error.what());
     } catch (const std::bad_alloc&) {
@@ -443,6 +481,12 @@ LoadResult LoadProfile(const std::string& path) {
                              std::string("cannot open: ") + std::strerror(cause)};
         }
         std::string text;
+        // One allocation for the whole file, not a doubling copy per chunk.
+        std::error_code sizeError;
+        const auto size = std::filesystem::file_size(path, sizeError);
+        if (!sizeError) {
+            text.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, kMaxFileBytes + 1)));
+        }
         char buffer[65536];
         while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
             text.append(buffer, static_cast<std::size_t>(file.gcount()));

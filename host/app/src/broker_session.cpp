@@ -1,9 +1,9 @@
 #include "sondrel/app/broker_session.h"
 
-#include "held_interface.h"
 #include "sondrel/app/collection.h"
 #include "sondrel/app/derived_counts.h"
 #include "sondrel/broker_interfaces.h"
+#include "sondrel/held_interface.h"
 #include "sondrel/interface_ids.h"
 
 namespace sondrel::app {
@@ -36,8 +36,8 @@ void BrokerConnection::LoadBroker() {
     }
     // A broker that fails verification counts as missing.
     const auto path = platform::FindLibrary(kBrokerLibraryName);
-    Require(path.has_value() && platform::VerifyLibrary(*path));
-    library_ = platform::LoadLibrary(*path);
+    Require(path.has_value());
+    library_ = platform::LoadVerifiedLibrary(*path).handle;
     Require(library_ != nullptr);
     entry_ = reinterpret_cast<GetBrokerModuleInterfaceFunction>(
         platform::FindEntryPoint(library_, export_name::kBrokerModule));

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "collection_steps.h"
-#include "held_interface.h"
 #include "sondrel/app/signature_rules.h"
+#include "sondrel/held_interface.h"
 #include "sondrel/interface_ids.h"
 #include "sondrel/module_interfaces.h"
 #include "sondrel/platform/bitmap.h"

@@ -5,12 +5,12 @@
 #include <limits>
 
 #include "collection_steps.h"
-#include "held_interface.h"
 #include "sondrel/app/product_codes.h"
 #include "sondrel/app/signature_rules.h"
+#include "sondrel/held_interface.h"
 #include "sondrel/interface_ids.h"
-#include "sondrel/module/wrapping_arithmetic.h"
 #include "sondrel/module_interfaces.h"
+#include "sondrel/wrapping_arithmetic.h"
 #include "text_copy.h"
 
 namespace sondrel::app::collection {
@@ -46,7 +46,7 @@ constexpr std::array kCacheRows = {
 };
 
 std::int32_t TruncateMHz(float value) {
-    return module::SaturatingTruncate(value);
+    return SaturatingTruncate(value);
 }
 
 // Model 15 of extended model 0 from stepping 9 on, with items 4, 9 and 17

@@ -4,7 +4,7 @@
 
 #include "sondrel/app/product_codes.h"
 #include "sondrel/app/signature_rules.h"
-#include "sondrel/module/wrapping_arithmetic.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::app {
 
@@ -22,7 +22,7 @@ std::int32_t PageCoreFigure(const SystemRecord& record) {
     if (activeCores || record.maxCoreCount <= 0) {
         return record.coresPerPackage;
     }
-    return module::WrappingAdd(record.packageThreadCount / record.maxCoreCount, record.disabledCores);
+    return WrappingAdd(record.packageThreadCount / record.maxCoreCount, record.disabledCores);
 }
 
 FrequencyPage ChooseFrequencyPage(const SystemRecord& record) {

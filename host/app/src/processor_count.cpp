@@ -64,18 +64,20 @@ std::int32_t SinglePackageCount(const Inputs& in) {
     return in.logical;
 }
 
-// Steps 3 and 4, for K of 1 or less.
-void DecideSinglePackage(const Inputs& in, std::int32_t processors, Decision& decision) {
+// Step 3, for K of 1 or less: true when P is accepted here.
+bool AcceptedByProduct(const Inputs& in) {
     if (in.product == kThreadGatedProduct) {
-        const bool accepted = (in.multiCore == 1 && in.logical > 2) || (in.multiCore == 0 && in.logical >= 2);
-        accepted ? decision.Accept(processors) : decision.Reject();
-    } else if (IsOneOf(kMultiCoreProducts, in.product)) {
-        in.multiCore == 1 && in.logical >= 2 ? decision.Accept(processors) : decision.Reject();
-    } else if (in.logical > 1 && in.logical > in.activeCores && in.multiCore == 0) {
-        decision.Accept(processors);
-    } else {
-        decision.Reject();
+        return (in.multiCore == 1 && in.logical > 2) || (in.multiCore == 0 && in.logical >= 2);
     }
+    return IsOneOf(kMultiCoreProducts, in.product) && in.multiCore == 1 && in.logical >= 2;
+}
+
+// Steps 3 and 4. A P that step 3 does not accept, even for a product it
+// names, is judged by step 4 rather than rejected at once.
+void DecideSinglePackage(const Inputs& in, std::int32_t processors, Decision& decision) {
+    const bool accepted =
+        AcceptedByProduct(in) || (in.logical > 1 && in.logical > in.activeCores && in.multiCore == 0);
+    accepted ? decision.Accept(processors) : decision.Reject();
 }
 
 // Steps 1 to 4.

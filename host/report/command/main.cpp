@@ -4,12 +4,14 @@
 // unattended run does; every failure is shown as the error box's text on
 // standard error.
 #include <cstdio>
+#include <filesystem>
 #include <span>
 
 #include "options.h"
 #include "sondrel/app/broker_session.h"
 #include "sondrel/app/system_record.h"
 #include "sondrel/language/resource_reader.h"
+#include "sondrel/profile/profile.h"
 #include "sondrel/report/save.h"
 #include "sondrel/ui/error_box.h"
 #include "sondrel/ui/language_text.h"
@@ -53,14 +55,24 @@ int Report(const report::CommandOptions& options, const ui::LanguageText& langua
         const ResultCode started = connection.RunBrokerSession();
         if (started != result::kSuccess) {
             errors.ShowErrorBox(started);
+            if (const std::string path = profile::ChooseProfilePath(); !std::filesystem::exists(path)) {
+                std::fputs(report::MissingProfileHint(path).c_str(), stderr);
+            }
         } else if (options.processor != sheet.selectedProcessor &&
                    options.processor > sheet.processorsInSystem) {
+            // A rejected count (0) is one processor, as the report says.
             std::fprintf(stderr, "%s: processor %d is not offered: the system counts %d processor(s)\n",
-                         report::kCommandName, options.processor, sheet.processorsInSystem);
+                         report::kCommandName, options.processor,
+                         sheet.processorsInSystem != 0 ? sheet.processorsInSystem : 1);
             status = kExitUsage;
         } else {
-            const app::SwitchOutcome outcome = connection.SwitchProcessor(options.processor);
+            // The start-up session has already collected the selected
+            // processor; switching to it would only be refused when the
+            // system's count was rejected.
             using Kind = app::SwitchOutcome::Kind;
+            const app::SwitchOutcome outcome = options.processor == sheet.selectedProcessor
+                                                   ? app::SwitchOutcome{Kind::kUnchanged, result::kSuccess}
+                                                   : connection.SwitchProcessor(options.processor);
             if (outcome.kind == Kind::kCollectionFailed) {
                 errors.ShowErrorBox(outcome.code);
             } else if (outcome.kind == Kind::kFailed) {

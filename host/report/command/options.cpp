@@ -4,6 +4,9 @@
 #include <limits>
 #include <string_view>
 
+#include "sondrel/message_text.h"
+#include "sondrel/profile/profile.h"
+
 namespace sondrel::report {
 
 namespace {
@@ -65,7 +68,7 @@ ParsedOptions ParseCommandLine(std::span<const char* const> arguments) {
             }
             const auto number = ProcessorNumber(**processor);
             if (!number) {
-                return Wrong("invalid processor number '" + std::string(**processor) +
+                return Wrong("invalid processor number '" + EscapeForMessage(**processor) +
                              "': a processor number is a whole number from 1 on");
             }
             options.processor = *number;
@@ -75,13 +78,15 @@ ParsedOptions ParseCommandLine(std::span<const char* const> arguments) {
             }
             options.output = std::string(**output);
         } else {
-            return Wrong("unknown argument '" + std::string(argument) + "'");
+            return Wrong("unknown argument '" + EscapeForMessage(argument) + "'");
         }
     }
     return {options, {}};
 }
 
 std::string UsageText() {
+    const std::string variable = profile::kProfileVariable;
+    const std::string installed = SONDREL_INSTALLED_PROFILE_DIR;
     return std::string("Usage: ") + kCommandName +
            " [--processor N] [--output FILE]\n"
            "Identifies processor N (1 when not given) and writes the Quarn(R) Sondrel report of it,\n"
@@ -92,8 +97,35 @@ std::string UsageText() {
            "                     is left alone); without it the report goes to standard output\n"
            "  -h, --help         show this text and end\n"
            "\n"
+           "The machine is described by a processor profile, chosen in this order:\n"
+           "  " +
+           variable +
+           "=FILE in the environment, when set and not empty;\n"
+           "  " +
+           profile::kDefaultProfile +
+           " in the current directory;\n"
+           "  " +
+           installed +
+           "/default.json.\n"
+           "The bundled profiles are in " +
+           installed +
+           " (profiles/ in a source tree),\n"
+           "e.g. " +
+           variable + "=" + installed + "/server_bastra_gold_55.json " + kCommandName +
+           "\n"
+           "\n"
+           "The report file has CR LF line ends, as on every system the report is read on;\n"
+           "on standard output the lines end with LF, so the report can be piped to other tools.\n"
+           "\n"
            "Exit status: 0 when the report was written, 1 when a failure was reported on\n"
            "standard error, 2 when the command line is wrong.\n";
+}
+
+// The hint shown when the profile cannot be found.
+std::string MissingProfileHint(const std::string& path) {
+    return std::string(kCommandName) + ": no processor profile at '" + EscapeForMessage(path) +
+           "': choose one with " + profile::kProfileVariable + "=FILE (the bundled profiles are in " +
+           SONDREL_INSTALLED_PROFILE_DIR + "; see '" + kCommandName + " --help')\n";
 }
 
 }  // namespace sondrel::report

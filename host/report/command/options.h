@@ -28,4 +28,7 @@ ParsedOptions ParseCommandLine(std::span<const char* const> arguments);
 // The text --help prints.
 std::string UsageText();
 
+// The line printed when the chosen processor profile does not exist.
+std::string MissingProfileHint(const std::string& path);
+
 }  // namespace sondrel::report

@@ -3,8 +3,8 @@
 
 #include "line_text.h"
 #include "sondrel/app/signature_rules.h"
-#include "sondrel/module/wrapping_arithmetic.h"
 #include "sondrel/report/report_rules.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::report {
 
@@ -28,7 +28,7 @@ std::string DisabledCoresLine(const app::SystemRecord& record, const app::MainSh
     if (disabled < 0) {
         return Line(kLabel, "0");
     }
-    const std::int32_t others = module::WrappingSubtract(sheet.processorsInSystem, active);
+    const std::int32_t others = WrappingSubtract(sheet.processorsInSystem, active);
     if (active < record.logicalProcessorCount && record.family != app::kFamily15 &&
         active <= kMaxCoresForSystemCount && record.item7Flag == 1 && others > 0) {
         return Line(kLabel, std::to_string(others));

@@ -7,10 +7,10 @@
 #include "line_text.h"
 #include "sondrel/app/product_codes.h"
 #include "sondrel/app/signature_rules.h"
-#include "sondrel/module/wrapping_arithmetic.h"
 #include "sondrel/report/report_rules.h"
 #include "sondrel/ui/cache_size_text.h"
 #include "sondrel/ui/version.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::report {
 
@@ -154,9 +154,9 @@ std::vector<std::string> ReportLines(const SystemRecord& record, const app::Main
     lines.push_back(Line("Processor Name", FieldText(record.processorName)));
     lines.push_back(Line("Type", Hex(record.cpuType)));
     lines.push_back(Line("Family", Hex(record.family)));
-    lines.push_back(Line("Model", Hex(module::WrappingAdd(
-                                      module::WrappingMultiply(record.extendedModel, kModelsPerExtendedModel),
-                                      record.model))));
+    lines.push_back(Line(
+        "Model",
+        Hex(WrappingAdd(WrappingMultiply(record.extendedModel, kModelsPerExtendedModel), record.model))));
     lines.push_back(Line("Stepping", Hex(record.stepping)));
     lines.push_back(Line("Revision", RevisionText(record)));
     if (sheet.maxCpuidLeaf != 0) {

@@ -17,7 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kLineEnd = "\r\n";
+constexpr const char* kFileLineEnd = "\r\n";
+// A stream (standard output) gets the line end of the system it runs on.
+constexpr const char* kStreamLineEnd = "\n";
 
 struct ReportFailure {
     ResultCode code;
@@ -42,14 +44,14 @@ bool IsReadOnly(const fs::file_status& status) {
     return (status.permissions() & kAnyWrite) == fs::perms::none;
 }
 
-// Writes every line with carriage return and line feed; false at the first
-// line that could not be written.
-bool WriteLines(std::FILE* stream, const std::vector<std::string>& lines) {
+// Writes every line with `lineEnd`; false at the first line that could not
+// be written.
+bool WriteLines(std::FILE* stream, const std::vector<std::string>& lines, const char* lineEnd) {
     for (const std::string& line : lines) {
         std::string text = line;
         if (!text.empty() && text.back() == '\n') {
             text.pop_back();
-            text += kLineEnd;
+            text += lineEnd;
         }
         if (std::fwrite(text.data(), 1, text.size(), stream) != text.size()) {
             return false;
@@ -75,7 +77,7 @@ void AppendToFile(const std::string& path, bool unattended, const ReportSource& 
     if (file == nullptr) {
         throw ReportFailure{result::kUnexpectedFailure};
     }
-    const bool written = WriteLines(file, Lines(source, environment));
+    const bool written = WriteLines(file, Lines(source, environment), kFileLineEnd);
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
         throw ReportFailure{result::kUnexpectedFailure};
@@ -111,7 +113,7 @@ ResultCode AppendReportToFile(const std::string& path, bool unattended, const Re
 ResultCode PrintReport(std::FILE* stream, const ReportSource& source, ui::ErrorReporter& errors) {
     return Reported(errors, [&] {
         ReportEnvironment environment = PrepareEnvironment();
-        if (!WriteLines(stream, Lines(source, environment)) || std::fflush(stream) != 0) {
+        if (!WriteLines(stream, Lines(source, environment), kStreamLineEnd) || std::fflush(stream) != 0) {
             throw ReportFailure{result::kUnexpectedFailure};
         }
     });

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <limits>
 
-#include "sondrel/module/wrapping_arithmetic.h"
 #include "sondrel/ui/string_ids.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::ui {
 
@@ -58,7 +58,7 @@ std::string ThousandsRate(float value, const std::string& unit) {
 }  // namespace
 
 std::int32_t TruncateToInteger(float value) {
-    return module::SaturatingTruncate(value);
+    return SaturatingTruncate(value);
 }
 
 TextPair FormatFrequencyPair(std::int32_t reported, std::int32_t expected, bool bus,

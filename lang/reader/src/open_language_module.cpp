@@ -4,12 +4,13 @@ namespace sondrel::language {
 
 OpenedLanguageModule OpenLanguageModule(const std::string& fileName) {
     const auto path = platform::FindLibrary(fileName);
+    const platform::LoadedLibrary loaded =
+        path ? platform::LoadVerifiedLibrary(*path) : platform::LoadedLibrary{};
     // A file that fails verification counts as missing.
-    if (!path || !platform::VerifyLibrary(*path)) {
+    if (loaded.status == platform::LoadStatus::kUntrusted) {
         return {nullptr, result::kFileNotFound};
     }
-    platform::LibraryHandle library = platform::LoadLibrary(*path);
-    return {library, library == nullptr ? result::kLanguageUnavailable : result::kSuccess};
+    return {loaded.handle, loaded.handle == nullptr ? result::kLanguageUnavailable : result::kSuccess};
 }
 
 }  // namespace sondrel::language

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "sondrel/module/wrapping_arithmetic.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::module {
 

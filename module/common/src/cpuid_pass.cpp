@@ -3,7 +3,7 @@
 #include "sondrel/module/front_side_bus.h"
 #include "sondrel/module/processor_module.h"
 #include "sondrel/module/text.h"
-#include "sondrel/module/wrapping_arithmetic.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::module {
 
@@ -118,7 +118,11 @@ ResultCode CProcessorModule::RunCpuidPass(IProcessorAccess& access, std::int32_t
         if (status != result::kSuccess) {
             return status;
         }
-        s.packageThreads = BitsAsInt(regs.ebx, 0, 16);
+        // Some processors answer leaf 0xB with zeros: a sub-leaf 1 that
+        // reports no logical processors keeps the count of step 6.
+        if (const std::int32_t reported = BitsAsInt(regs.ebx, 0, 16); reported > 0) {
+            s.packageThreads = reported;
+        }
         const std::int32_t cores = threadsPerCoreLevel > 0
                                        ? WrappingDivide(s.packageThreads, threadsPerCoreLevel)
                                        : s.leaf1LogicalCount;

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "sondrel/module/text.h"
-#include "sondrel/module/wrapping_arithmetic.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::module {
 

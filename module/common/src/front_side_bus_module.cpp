@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "held_interface.h"
+#include "sondrel/held_interface.h"
 #include "sondrel/interface_ids.h"
 #include "sondrel/module/frequency.h"
 #include "sondrel/module/text.h"

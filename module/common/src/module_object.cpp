@@ -18,13 +18,12 @@ std::string LanguageFileName(std::int32_t moduleNumber) {
 // A file that fails verification counts as missing.
 platform::LibraryHandle FindVerifyLoad(const std::string& name, ResultCode notLoadable, ResultCode* status) {
     const auto path = platform::FindLibrary(name);
-    if (!path || !platform::VerifyLibrary(*path)) {
-        *status = result::kFileNotFound;
-        return nullptr;
-    }
-    platform::LibraryHandle library = platform::LoadLibrary(*path);
-    *status = library == nullptr ? notLoadable : result::kSuccess;
-    return library;
+    const platform::LoadedLibrary loaded =
+        path ? platform::LoadVerifiedLibrary(*path) : platform::LoadedLibrary{};
+    *status = loaded.status == platform::LoadStatus::kLoaded      ? result::kSuccess
+              : loaded.status == platform::LoadStatus::kUntrusted ? result::kFileNotFound
+                                                                  : notLoadable;
+    return loaded.handle;
 }
 
 }  // namespace

@@ -36,9 +36,16 @@ bool Matches(const SignatureRange& range, const ProcessorSnapshot& s) {
            s.stepping >= range.firstStepping && s.stepping <= range.lastStepping;
 }
 
+// Right-justified brand strings keep one leading space after collapsing;
+// the prefix tests look past it so that such a processor is classified like
+// its unpadded form. The stored name keeps the space.
+std::string_view WithoutLeadingSpace(std::string_view name) {
+    return name.starts_with(' ') ? name.substr(1) : name;
+}
+
 bool Holds(const BrandRule& rule, const NamingRules& rules, const ProcessorSnapshot& snapshot,
            std::string_view name, std::int32_t number) {
-    if (!StartsWith(name, rule.prefix)) {
+    if (!StartsWith(WithoutLeadingSpace(name), rule.prefix)) {
         return false;
     }
     if (!rule.signatures.empty() &&

@@ -2,7 +2,7 @@
 // output is checked for null like the other operations'.
 #include "answer.h"
 #include "sondrel/module/processor_module.h"
-#include "sondrel/module/wrapping_arithmetic.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::module {
 

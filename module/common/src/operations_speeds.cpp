@@ -1,5 +1,5 @@
 // ISpeeds: expected and reported frequencies, and a fresh measurement.
-#include "held_interface.h"
+#include "sondrel/held_interface.h"
 #include "sondrel/interface_ids.h"
 #include "sondrel/module/frequency.h"
 #include "sondrel/module/processor_module.h"

@@ -5,7 +5,7 @@
 
 #include "sondrel/module/pci.h"
 #include "sondrel/module/processor_module.h"
-#include "sondrel/module/wrapping_arithmetic.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::module {
 

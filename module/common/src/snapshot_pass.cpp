@@ -1,6 +1,6 @@
 // The snapshot pass: CPUID, register fields and PCI reads through the data
 // module, with every data-module interface dropped when the pass ends.
-#include "held_interface.h"
+#include "sondrel/held_interface.h"
 #include "sondrel/interface_ids.h"
 #include "sondrel/module/processor_module.h"
 

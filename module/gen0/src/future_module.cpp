@@ -10,7 +10,7 @@
 #include "sondrel/module/information.h"
 #include "sondrel/module/information_rules.h"
 #include "sondrel/module/text.h"
-#include "sondrel/module/wrapping_arithmetic.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::gen0 {
 
@@ -63,7 +63,7 @@ constexpr std::uint32_t kSignatureLeaf = 0x1;
 constexpr std::uint32_t kExtendedFeatureLeaf = 0x80000001;
 
 std::int32_t Bit(std::uint32_t value, unsigned bit) {
-    return module::BitsAsInt(value, bit, 1);
+    return BitsAsInt(value, bit, 1);
 }
 
 constexpr std::uint32_t ItemBit(std::int32_t item) {
@@ -176,17 +176,17 @@ ResultCode CFutureModule::ReadSnapshot(IProcessorAccess& access, std::int32_t pr
     if (status != result::kSuccess) {
         return status;
     }
-    s.maxStandardLeaf = module::Bits(regs.eax, 0, 8);
+    s.maxStandardLeaf = Bits(regs.eax, 0, 8);
     status = access.RunCpuid(processor, kSignatureLeaf, kSignatureLeaf, &regs);
     if (status != result::kSuccess) {
         return status;
     }
-    s.stepping = module::BitsAsInt(regs.eax, 0, 4);
-    s.model = module::BitsAsInt(regs.eax, 4, 4);
-    s.family = module::BitsAsInt(regs.eax, 8, 4);
-    s.processorType = module::BitsAsInt(regs.eax, 12, 2);
-    s.extendedModel = module::BitsAsInt(regs.eax, 16, 4);
-    s.extendedFamily = module::BitsAsInt(regs.eax, 20, 8);
+    s.stepping = BitsAsInt(regs.eax, 0, 4);
+    s.model = BitsAsInt(regs.eax, 4, 4);
+    s.family = BitsAsInt(regs.eax, 8, 4);
+    s.processorType = BitsAsInt(regs.eax, 12, 2);
+    s.extendedModel = BitsAsInt(regs.eax, 16, 4);
+    s.extendedFamily = BitsAsInt(regs.eax, 20, 8);
     s.mmx = Bit(regs.edx, 23);
     s.sse = Bit(regs.edx, 25);
     s.sse2 = Bit(regs.edx, 26);

@@ -1,7 +1,7 @@
 #include "sondrel/gen8/link_ratios.h"
 
 #include "sondrel/module/pci.h"
-#include "sondrel/module/wrapping_arithmetic.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::gen8 {
 
@@ -37,7 +37,7 @@ ResultCode ReadRatio(IPciConfig& pci, std::int32_t processor, std::int32_t devic
     const ResultCode status = pci.ReadByDevice(processor, module::kMakerPciVendorId, device, function, offset,
                                                kReadSize, &address, &value);
     if (status == result::kSuccess) {
-        ratio = module::BitsAsInt(value, 0, width);
+        ratio = BitsAsInt(value, 0, width);
     }
     return status;
 }

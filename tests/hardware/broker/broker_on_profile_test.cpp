@@ -21,7 +21,8 @@ namespace {
 class BrokerOnProfile : public ::testing::Test {
 protected:
     void SetUp() override {
-        library_ = platform::LoadLibrary((fs::path(SONDREL_OUTPUT_DIR) / "Hwbroker.so").string());
+        library_ =
+            platform::LoadVerifiedLibrary((fs::path(SONDREL_OUTPUT_DIR) / "Hwbroker.so").string()).handle;
         ASSERT_NE(library_, nullptr);
         auto* entry = reinterpret_cast<GetBrokerModuleInterfaceFunction>(
             platform::FindEntryPoint(library_, export_name::kBrokerModule));

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "profile_test_support.h"
+#include "sondrel/message_text.h"
 #include "sondrel/profile/profile.h"
 
 namespace sondrel::profile {
@@ -159,6 +160,53 @@ TEST(ProfileParser, RefusesAbsurdNestingWithoutCrashing) {
     EXPECT_THAT(message, StartsWith("t.json: description[0][0]"));
 }
 
+// Keys and values of a hostile file reach the message escaped: one line that
+// a terminal cannot act on.
+TEST(ProfileParser, ErrorsEscapeControlBytesAndInvalidUtf8) {
+    EXPECT_EQ(ErrorOf(WithPackage(R"("\u001b[2J\u001b[H": 1)")),
+              "t.json: packages[0][\"\\x1B[2J\\x1B[H\"]: unknown key");
+    EXPECT_EQ(ErrorOf(WithPackage(R"("a\r\nb": 1)")), "t.json: packages[0][\"a\\x0D\\x0Ab\"]: unknown key");
+    const struct {
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {"plain text", "plain text"},
+        {"\x7F\t", "\\x7F\\x09"},
+        {"caf\xC3\xA9 \xE2\x84\xA2", "caf\xC3\xA9 \xE2\x84\xA2"},  // valid UTF-8 is kept
+        {"\xC2\x9B"
+         "31m",
+         "\\xC2\\x9B"
+         "31m"},                                                // a C1 control (CSI)
+        {"\xFF\xC3(", "\\xFF\\xC3("},                           // invalid and cut-short sequences
+        {"\xED\xA0\x80\xC0\xAF", "\\xED\\xA0\\x80\\xC0\\xAF"},  // a surrogate, an overlong form
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EscapeForMessage(c.text), c.shown);
+    }
+    const LoadError error{LoadError::Kind::kUnreadable, std::string("a\nb.json", 8), "", "cannot open"};
+    EXPECT_EQ(error.Message(), "a\\x0Ab.json: cannot open");
+}
+
+// A list far beyond any real processor is refused before it takes memory,
+// also when an override's entries are merged into its package's.
+TEST(ProfileParser, RefusesMoreCpuidEntriesThanAProcessorCouldHave) {
+    const auto entries = [](std::size_t count, std::uint32_t first) {
+        std::string list = "[";
+        for (std::size_t i = 0; i < count; ++i) {
+            list += (i == 0 ? "" : ",") + std::string(R"({"leaf": )") + std::to_string(first + i) + "}";
+        }
+        return list + "]";
+    };
+    EXPECT_EQ(ErrorOf(WithPackage(R"("cpuid": )" + entries(kMaxCpuidEntries + 1, 0))),
+              "t.json: packages[0].cpuid: more than 4096 CPUID entries for one processor");
+    EXPECT_EQ(ErrorOf(WithPackage(R"("faults": {"cpuid": )" + entries(kMaxCpuidEntries + 1, 0) + "}")),
+              "t.json: packages[0].faults.cpuid: more than 4096 CPUID entries for one processor");
+    EXPECT_EQ(ErrorOf(WithPackage(R"("cpuid": )" + entries(kMaxCpuidEntries, 0) +
+                                  R"(, "processors": {"1": {"cpuid": )" + entries(1, 0x80000000u) + "}}")),
+              "t.json: packages[0].processors[\"1\"].cpuid: more than 4096 CPUID entries for one processor");
+    EXPECT_EQ(ErrorOf(WithPackage(R"("cpuid": )" + entries(kMaxCpuidEntries, 0))), "(loaded)");
+}
+
 TEST(ProfileLoader, NamesTheFileItCannotOpen) {
     const LoadResult missing = LoadProfile("/nonexistent/none.json");
     ASSERT_TRUE(std::holds_alternative<LoadError>(missing));
@@ -178,10 +226,10 @@ TEST(ProfileParser, NumbersAcceptJsonIntegersHexAndDecimalStrings) {
         "cpuid": [{"leaf": "2147483648", "eax": "0xffffffff"}])")));
     ASSERT_EQ(profile.ProcessorCount(), 1);
     const Processor& processor = profile.processors[0];
-    EXPECT_EQ(processor.msr.at(0x10), 0xFFFFFFFFFFFFFFFFull);
-    EXPECT_EQ(processor.msr.at(0x11), 0xFFFFFFFFFFFFFFFFull);
-    EXPECT_EQ(processor.msr.at(0x12), 0x8000000000000001ull);
-    EXPECT_EQ(processor.msr.at(0x13), 9007199254740993ull);  // beyond a double's exact range
+    EXPECT_EQ(processor.Msr(0x10), 0xFFFFFFFFFFFFFFFFull);
+    EXPECT_EQ(processor.Msr(0x11), 0xFFFFFFFFFFFFFFFFull);
+    EXPECT_EQ(processor.Msr(0x12), 0x8000000000000001ull);
+    EXPECT_EQ(processor.Msr(0x13), 9007199254740993ull);  // beyond a double's exact range
     EXPECT_EQ(processor.Cpuid(0x80000000u, 0).eax, 0xFFFFFFFFu);
 }
 
@@ -230,12 +278,12 @@ TEST(ProfileParser, PackagesNumberProcessorsInOrderWithAbsenceAndOverrides) {
     EXPECT_EQ(fourth->package, 1);
     EXPECT_EQ(fourth->brand, "override");
     EXPECT_EQ(fourth->revision, 9u);
-    EXPECT_EQ(fourth->msr.at(0x35), 2u);  // merged, not replaced
-    EXPECT_EQ(fourth->msr.at(0x36), 4u);
+    EXPECT_EQ(fourth->Msr(0x35), 2u);  // merged, not replaced
+    EXPECT_EQ(fourth->Msr(0x36), 4u);
     EXPECT_EQ(fourth->Signature(), 0x906EAu);
     EXPECT_EQ(profile.FindProcessor(5)->brand, "second");
     EXPECT_EQ(profile.FindProcessor(5)->Signature(), 0x906E9u);
-    EXPECT_TRUE(profile.FindProcessor(5)->measurements.empty());
+    EXPECT_TRUE(profile.FindProcessor(5)->measurements->empty());
     EXPECT_EQ(profile.FindProcessor(0), nullptr);
     EXPECT_EQ(profile.FindProcessor(6), nullptr);
 }
@@ -262,7 +310,7 @@ TEST(ProfileFixture, DesktopProfileDescribesTheMachine) {
         EXPECT_EQ(processor.brand, "Quarn(R) Vantor(TM) i7-7789K CPU @ 4.20GHz");
         EXPECT_EQ(processor.ReadMsrField(0x35, 16, 16), 4u);
         EXPECT_EQ(processor.ReadMsrField(0x35, 0, 16), 8u);
-        EXPECT_EQ(processor.measurements.size(), 3u);
+        EXPECT_EQ(processor.measurements->size(), 3u);
     }
     EXPECT_EQ(profile.systemCounts[1], 8);
     EXPECT_EQ(profile.pci.size(), 3u);
@@ -279,7 +327,7 @@ TEST(ProfileFixture, DocumentationExamplesLoadAndTheFirstIsTheDesktopFixture) {
     const Profile twoPackages = Loaded(ParseProfile(examples[1], "docs/profiles.md"));
     ASSERT_EQ(twoPackages.ProcessorCount(), 8);
     EXPECT_FALSE(twoPackages.FindProcessor(4)->present);
-    EXPECT_EQ(twoPackages.FindProcessor(6)->faults.unreadFields, std::vector<std::string>{"TurboDisable"});
+    EXPECT_EQ(*twoPackages.FindProcessor(6)->faults.unreadFields, std::vector<std::string>{"TurboDisable"});
 }
 
 TEST(ChooseProfilePath, EnvironmentVariableWinsWhenNotEmpty) {

@@ -22,7 +22,8 @@ namespace {
 class RealSession {
 public:
     RealSession() {
-        library_ = platform::LoadLibrary((fs::path(SONDREL_OUTPUT_DIR) / kBrokerLibraryName).string());
+        library_ = platform::LoadVerifiedLibrary((fs::path(SONDREL_OUTPUT_DIR) / kBrokerLibraryName).string())
+                       .handle;
         auto* entry = reinterpret_cast<GetBrokerModuleInterfaceFunction>(
             platform::FindEntryPoint(library_, export_name::kBrokerModule));
         void* out = nullptr;

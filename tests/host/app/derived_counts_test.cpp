@@ -118,7 +118,10 @@ TEST(DeriveProcessorCount, Table) {
     const ProcessorCase cases[] = {
         {"two packages of product 94", 94, 3, 4, 8, 2, 0, 1, 2, 1, 2, true},
         {"product 94 on one package counts one", 94, 8, 4, 8, 1, 0, 1, 2, 1, 1, false},
-        {"product 94 on one package, single core", 94, 8, 1, 1, 1, 0, 0, 0, 1, 0, false},
+        // Not accepted by the product rule, so the single-core rule decides.
+        {"product 94 on one package, single core", 94, 8, 1, 1, 1, 0, 0, 0, 1, 1, false},
+        {"product 143 single core with 2 threads", 143, 2, 1, 2, 1, 0, 0, 2, 1, 2, true},
+        {"product 143 with one logical processor", 143, 1, 1, 1, 1, 0, 0, 0, 1, 0, false},
         {"packages sharing threads count as one", 133, 16, 4, 8, 2, 0, 1, 2, 1, 1, false},
         {"product 78 with two packages", 78, 16, 4, 4, 2, 0, 1, 0, 1, 1, false},
         {"two packages without shared threads", 133, 8, 4, 4, 2, 0, 1, 0, 1, 2, true},

@@ -25,7 +25,7 @@ std::string Quoted(const std::string& text) {
     return "'" + text + "'";
 }
 
-// The report of processor 1, as lines without their CR LF ends.
+// The report of processor 1, as lines without their line ends (standard output ends lines with LF).
 Lines Report(const char* profile, int* status) {
     const fs::path output =
         fs::temp_directory_path() / ("sondrel-generation-report-" + std::to_string(::getpid()));
@@ -41,13 +41,13 @@ Lines Report(const char* profile, int* status) {
     const std::string text = content.str();
     Lines lines;
     for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find("\r\n", start);
+        const std::size_t end = text.find('\n', start);
         if (end == std::string::npos) {
             lines.push_back(text.substr(start) + "<no line end>");
             break;
         }
         lines.push_back(text.substr(start, end - start));
-        start = end + 2;
+        start = end + 1;
     }
     return lines;
 }

@@ -28,7 +28,7 @@ std::string ReadFile(const fs::path& path) {
 }
 
 // Runs sondrel-report on a bundled profile; the report's lines without
-// their CR LF ends, or a failure.
+// their line ends (standard output ends lines with LF), or a failure.
 std::vector<std::string> ReportLines(const std::string& profile) {
     const fs::path output =
         fs::temp_directory_path() / ("sondrel-generation-report-" + std::to_string(::getpid()) + ".txt");
@@ -42,13 +42,13 @@ std::vector<std::string> ReportLines(const std::string& profile) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
+        const std::size_t end = text.find('\n', start);
         if (end == std::string::npos) {
             lines.push_back(text.substr(start) + "<no line end>");
             break;
         }
         lines.push_back(text.substr(start, end - start));
-        start = end + 2;
+        start = end + 1;
     }
     return lines;
 }

@@ -37,6 +37,10 @@ std::string Profile(const char* name) {
     return (fs::path(SONDREL_SOURCE_DIR) / "profiles" / name).string();
 }
 
+std::string Fixture(const char* name) {
+    return (fs::path(SONDREL_SOURCE_DIR) / "tests" / "host" / "report" / "fixtures" / name).string();
+}
+
 std::string Quoted(const std::string& text) {
     return "'" + text + "'";
 }
@@ -65,17 +69,18 @@ protected:
     fs::path directory_;
 };
 
-std::vector<std::string> SplitLines(const std::string& text) {
+// Standard output ends lines with LF, a report file with CR LF.
+std::vector<std::string> SplitLines(const std::string& text, const std::string& lineEnd) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
+        const std::size_t end = text.find(lineEnd, start);
         if (end == std::string::npos) {
             lines.push_back(text.substr(start) + "<no line end>");
             break;
         }
         lines.push_back(text.substr(start, end - start));
-        start = end + 2;
+        start = end + lineEnd.size();
     }
     return lines;
 }
@@ -105,8 +110,8 @@ void ExpectTimeStampBetween(const std::string& line, std::time_t before, std::ti
 // The report of processor 1 of a profile: the lines after the time stamp
 // and the operating-system line are compared whole.
 void ExpectReport(const std::string& text, std::time_t before, std::time_t after,
-                  const std::vector<std::string>& fromProcessorCount) {
-    const std::vector<std::string> lines = SplitLines(text);
+                  const std::vector<std::string>& fromProcessorCount, const std::string& lineEnd = "\r\n") {
+    const std::vector<std::string> lines = SplitLines(text, lineEnd);
     ASSERT_EQ(lines.size(), 4 + fromProcessorCount.size()) << text;
     std::string stamp;
     ASSERT_EQ(sondrel::ui::GetBuildStamp(stamp), sondrel::result::kSuccess);
@@ -247,7 +252,8 @@ TEST_F(ReportCommand, WritesTheReportOfTheDefaultProfileToStandardOutput) {
     const std::time_t after = SecondsNow();
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.errors, "");
-    ExpectReport(run.output, before, after, DesktopReport());
+    ExpectReport(run.output, before, after, DesktopReport(), "\n");
+    EXPECT_EQ(run.output.find('\r'), std::string::npos);
 }
 
 TEST_F(ReportCommand, AppendsTheReportOfATwoPackageServerToAFile) {
@@ -300,10 +306,48 @@ TEST_F(ReportCommand, ACollectionFailureEndsWithTheErrorBoxText) {
     EXPECT_EQ(run.errors, "Quarn(R) Sondrel: This utility cannot identify the processor in this system.\n");
 }
 
+// Product 143 on one package: the system's count is rejected (0) with one
+// logical processor and accepted by the single-core rule with two threads.
+// Processor 1 is the one the start-up session collected either way.
+TEST_F(ReportCommand, ReportsProcessorOneWhateverTheSystemCount) {
+    const struct {
+        const char* fixture;
+        const char* countLine;
+    } cases[] = {
+        {"server_single_thread.json", "Number of processors in system: 1\n"},
+        {"server_one_core.json", "Number of processors in system: 2\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fixture);
+        const CommandRun run = Command(Fixture(c.fixture), "");
+        EXPECT_EQ(run.status, 0) << run.errors;
+        EXPECT_EQ(run.errors, "");
+        EXPECT_NE(run.output.find(c.countLine), std::string::npos) << run.output;
+        EXPECT_NE(run.output.find("Current processor: #1\n"), std::string::npos) << run.output;
+    }
+    const CommandRun beyond = Command(Fixture("server_single_thread.json"), "--processor 2");
+    EXPECT_EQ(beyond.status, 2);
+    EXPECT_EQ(beyond.errors,
+              "sondrel-report: processor 2 is not offered: the system counts 1 processor(s)\n");
+}
+
 TEST_F(ReportCommand, CommandLineConventions) {
     const CommandRun help = Command(Profile("default.json"), "--help");
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.output.find("Usage: sondrel-report [--processor N] [--output FILE]"), std::string::npos);
+    for (const char* told : {"Usage: sondrel-report [--processor N] [--output FILE]", "SONDREL_PROFILE=FILE",
+                             "profiles/default.json in the current directory", "The bundled profiles are in ",
+                             "on standard output the lines end with LF"}) {
+        EXPECT_NE(help.output.find(told), std::string::npos) << told;
+    }
+
+    // A profile that is not there: the error box, then how to choose one.
+    const CommandRun missing = Command((directory_ / "absent.json").string(), "");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.errors.find("sondrel-report: no processor profile at '" +
+                                  (directory_ / "absent.json").string() +
+                                  "': choose one with SONDREL_PROFILE=FILE"),
+              std::string::npos)
+        << missing.errors;
 
     for (const char* wrong :
          {"--processor", "--processor 0", "--processor=two", "--output", "--colour", "report.txt"}) {

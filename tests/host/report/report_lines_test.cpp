@@ -73,6 +73,15 @@ TEST(ReportLines, NothingSupportedSaysNoEverywhere) {
     }
 }
 
+TEST(ReportLines, AValueNeverBreaksItsLine) {
+    SystemRecord record = DesktopRecord();
+    std::snprintf(record.processorName, sizeof record.processorName, "%s",
+                  "Quarn(R)\r\nInjected: Yes\x1B[2J");
+    const auto lines = Lines(record, DesktopSheet());
+    EXPECT_EQ(LineOf(lines, "Processor Name"), "Processor Name: Quarn(R)  Injected: Yes [2J\n");
+    EXPECT_EQ(LineOf(lines, "Injected"), "absent");
+}
+
 TEST(ReportLines, IdentityLines) {
     SystemRecord record = DesktopRecord();
     app::MainSheetState sheet = DesktopSheet();

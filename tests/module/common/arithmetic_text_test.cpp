@@ -6,7 +6,7 @@
 
 #include "sondrel/module/frequency.h"
 #include "sondrel/module/text.h"
-#include "sondrel/module/wrapping_arithmetic.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::module {
 namespace {

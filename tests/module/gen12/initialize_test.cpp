@@ -191,6 +191,17 @@ TEST_F(InitializeTest, TopologyLeafGivesCoresPerPackage) {
     }
 }
 
+TEST_F(InitializeTest, ATopologyLeafOfZerosKeepsTheThreadCountOfLeafFour) {
+    data.SetLeaf(0x4, {(3u << 26) | (1u << 14), 0, 0, 0}, 1);  // 4 cores of 2 threads
+    data.SetLeaf(0xB, {0, 0, 0, 0}, 0);
+    data.SetLeaf(0xB, {0, 0, 0, 0}, 1);
+    ASSERT_EQ(Initialize(1), 0);
+    ASSERT_GE(S().maxStandardLeaf, 0xBu);
+    EXPECT_EQ(S().packageThreads, 8);
+    // No per-core count either: the leaf-1 logical count (8) stands in.
+    EXPECT_EQ(S().packageCores, 8);
+}
+
 TEST_F(InitializeTest, LargestLeafFourCountsStayDefined) {
     data.SetLeaf(0x0, {0xA, 0, 0, 0});  // below the topology leaf, so leaf 4 decides
     data.SetLeaf(0x4, {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu}, 1);

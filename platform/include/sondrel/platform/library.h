@@ -19,13 +19,30 @@ inline constexpr const char* kTrustManifestName = "trust.manifest";
 // path of the first existing regular file.
 std::optional<std::string> FindLibrary(std::string_view fileName);
 
-// True when the trust manifest beside `path` lists the file's name with the
-// SHA-256 digest of its present content. A missing manifest, a missing entry
-// and a mismatch all give false.
-bool VerifyLibrary(const std::string& path);
+// What became of a request to load a companion library.
+enum class LoadStatus {
+    kLoaded,
+    // Missing, not listed in the trust manifest beside it, or its content
+    // does not match the digest recorded there: treated as a missing file.
+    kUntrusted,
+    // Trusted but malformed, truncated or refused by the loader.
+    kNotLoadable,
+};
 
-// Loads a library; null when it cannot be loaded.
-LibraryHandle LoadLibrary(const std::string& path);
+struct LoadedLibrary {
+    LibraryHandle handle = nullptr;  // set only with kLoaded
+    LoadStatus status = LoadStatus::kUntrusted;
+};
+
+// The only way a companion library is loaded. The file at `path` (a path
+// with a directory part, as FindLibrary returns it) is opened once; the
+// SHA-256 digest of what that open file holds is compared with the trust
+// manifest beside it, its ELF headers are checked against its size, and the
+// same open file is loaded. A file renamed into place after the check is
+// therefore never the one loaded; and since the checked file then changed
+// (unlinked, or written in place), nothing is loaded (kUntrusted). A file
+// cut short is refused rather than mapped.
+LoadedLibrary LoadVerifiedLibrary(const std::string& path);
 
 // Null when the library has no such export.
 void* FindEntryPoint(LibraryHandle library, const char* name);

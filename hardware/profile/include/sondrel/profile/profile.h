@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,11 @@ namespace sondrel::profile {
 inline constexpr std::int32_t kMaxLogicalProcessors = 1024;
 inline constexpr std::size_t kMaxFileBytes = 16u * 1024u * 1024u;
 inline constexpr std::size_t kMaxNesting = 64;
+// CPUID entries of one processor (a package's list with an override's
+// merged in), and CPUID faults of one processor. A real processor answers
+// a few hundred leaves and sub-leaves at most; the bound keeps a hostile
+// profile from taking memory without limit.
+inline constexpr std::size_t kMaxCpuidEntries = 4096;
 inline constexpr std::int32_t kPciConfigSpaceBytes = 4096;
 
 struct CpuidValue {
@@ -42,13 +48,21 @@ struct Measurement {
     std::int32_t failure = 0;  // nonzero: the call fails with this code
 };
 
+using CpuidTable = std::map<CpuidKey, CpuidValue>;
+using MsrTable = std::map<std::uint32_t, std::uint64_t>;
+using CpuidFaultTable = std::map<CpuidKey, std::int32_t>;
+
+// The lists of a package are shared by all its processors rather than
+// copied to each (a package may have 1024 processors); an override's own
+// entries are kept beside them and read first.
 struct ProcessorFaults {
     std::optional<std::int32_t> presence;
     std::optional<std::int32_t> brand;
-    std::map<CpuidKey, std::int32_t> cpuid;
+    std::shared_ptr<const CpuidFaultTable> cpuid = std::make_shared<const CpuidFaultTable>();
     std::optional<std::int32_t> measurement;
     std::optional<std::int32_t> registerFields;
-    std::vector<std::string> unreadFields;
+    std::shared_ptr<const std::vector<std::string>> unreadFields =
+        std::make_shared<const std::vector<std::string>>();
     std::int32_t listErrorCode = 0;
     bool revisionUnavailable = false;
 };
@@ -59,10 +73,16 @@ struct Processor {
     bool present = true;
     std::uint32_t revision = 0;
     std::string brand;
-    std::map<CpuidKey, CpuidValue> cpuid;
-    std::map<std::uint32_t, std::uint64_t> msr;
-    std::vector<Measurement> measurements;
+    std::shared_ptr<const CpuidTable> cpuid = std::make_shared<const CpuidTable>();
+    std::shared_ptr<const CpuidTable> ownCpuid = std::make_shared<const CpuidTable>();
+    std::shared_ptr<const MsrTable> msr = std::make_shared<const MsrTable>();
+    std::shared_ptr<const MsrTable> ownMsr = std::make_shared<const MsrTable>();
+    std::shared_ptr<const std::vector<Measurement>> measurements =
+        std::make_shared<const std::vector<Measurement>>();
     ProcessorFaults faults;
+
+    // The MSR's value; empty when the profile lacks it.
+    std::optional<std::uint64_t> Msr(std::uint32_t msrNumber) const;
 
     // Unlisted leaves and sub-leaves read as all zeros.
     CpuidValue Cpuid(std::uint32_t leaf, std::uint32_t subleaf) const;

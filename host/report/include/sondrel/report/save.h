@@ -59,8 +59,9 @@ ResultCode AppendReportToFile(const std::string& path, bool unattended, const Re
                               ui::ErrorReporter& errors);
 
 // Writes the report to an open stream (standard output of a program
-// without a window), with the same line ends. 0 or 0x80041F40, shown
-// through `errors`.
+// without a window) with line feeds alone, so that it can be piped to the
+// system's tools; the file keeps CR LF. 0 or 0x80041F40, shown through
+// `errors`.
 ResultCode PrintReport(std::FILE* stream, const ReportSource& source, ui::ErrorReporter& errors);
 
 class CSave {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace sondrel::module {
+namespace sondrel {
 
 constexpr std::int32_t WrappingMultiply(std::int32_t left, std::int32_t right) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(left) * static_cast<std::uint32_t>(right));
@@ -56,4 +56,4 @@ inline std::int32_t SaturatingTruncate(float value) {
     return static_cast<std::int32_t>(value);
 }
 
-}  // namespace sondrel::module
+}  // namespace sondrel

@@ -1,11 +1,11 @@
-// One reference to an interface of a processor module, dropped at scope end.
+// One reference to an interface, dropped at scope end.
 #pragma once
 
 #include <cstdint>
 
 #include "sondrel/unknown.h"
 
-namespace sondrel::app {
+namespace sondrel {
 
 template <class Interface>
 class HeldInterface {
@@ -19,7 +19,8 @@ public:
     HeldInterface(const HeldInterface&) = delete;
     HeldInterface& operator=(const HeldInterface&) = delete;
 
-    // A success that hands out no interface counts as a failure.
+    // Looks the interface up on `root`; a success that hands out no
+    // interface counts as a failure.
     ResultCode Lookup(IFreqIDUnknown& root, std::int32_t interfaceId) {
         void* raw = nullptr;
         const ResultCode code = root.LookupInterface(interfaceId, &raw);
@@ -33,11 +34,20 @@ public:
         return result::kSuccess;
     }
 
+    // For callers that receive the interface through a `void**` of their
+    // own: where it is written; Get takes the reference over.
+    void** Out() { return &raw_; }
+    Interface* Get() {
+        interface_ = static_cast<Interface*>(raw_);
+        return interface_;
+    }
+
     Interface& operator*() const { return *interface_; }
     Interface* operator->() const { return interface_; }
 
 private:
+    void* raw_ = nullptr;
     Interface* interface_ = nullptr;
 };
 
-}  // namespace sondrel::app
+}  // namespace sondrel
