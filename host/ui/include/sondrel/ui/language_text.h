@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "sondrel/language/resource_reader.h"
@@ -22,6 +23,8 @@ public:
     std::string StringOrEmpty(std::int32_t id, std::size_t limit) const;
     // The encoded bytes of a picture (bitmap or icon); nullopt when missing.
     virtual std::optional<std::string> Picture(std::int32_t /*id*/) const { return std::nullopt; }
+    // A menu's items in display order; empty when missing.
+    virtual std::span<const SondrelMenuItem> Menu(std::int32_t /*id*/) const { return {}; }
 };
 
 // The strings of a loaded language module.
@@ -30,6 +33,7 @@ public:
     explicit ModuleLanguageText(platform::LibraryHandle library) : reader_(library) {}
     std::optional<std::string> String(std::int32_t id, std::size_t limit) const override;
     std::optional<std::string> Picture(std::int32_t id) const override;
+    std::span<const SondrelMenuItem> Menu(std::int32_t id) const override { return reader_.Menu(id); }
 
 private:
     language::ResourceReader reader_;
