@@ -18,4 +18,8 @@ std::optional<std::string> ModuleLanguageText::Picture(std::int32_t id) const {
     return std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size());
 }
 
+const SondrelDialogTemplate* ModuleLanguageText::Dialog(std::int32_t id) const {
+    return reader_.Dialog(id);
+}
+
 }  // namespace sondrel::ui

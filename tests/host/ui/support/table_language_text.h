@@ -33,13 +33,21 @@ public:
         return found->second;
     }
 
+    const SondrelDialogTemplate* Dialog(std::int32_t id) const override {
+        const auto found = dialogs_.find(id);
+        return found == dialogs_.end() ? nullptr : found->second;
+    }
+
     void Set(std::int32_t id, std::string text) { strings_[id] = std::move(text); }
     void Remove(std::int32_t id) { strings_.erase(id); }
     void SetPicture(std::int32_t id, std::string bytes) { pictures_[id] = std::move(bytes); }
+    // The template must outlive the table.
+    void SetDialog(std::int32_t id, const SondrelDialogTemplate* dialog) { dialogs_[id] = dialog; }
 
 private:
     std::map<std::int32_t, std::string> strings_;
     std::map<std::int32_t, std::string> pictures_;
+    std::map<std::int32_t, const SondrelDialogTemplate*> dialogs_;
 };
 
 // The units and texts the helpers use, as Glossa spells them.

@@ -23,6 +23,8 @@ public:
     std::string StringOrEmpty(std::int32_t id, std::size_t limit) const;
     // The encoded bytes of a picture (bitmap or icon); nullopt when missing.
     virtual std::optional<std::string> Picture(std::int32_t /*id*/) const { return std::nullopt; }
+    // A dialog template, valid as long as the source is; null when missing.
+    virtual const SondrelDialogTemplate* Dialog(std::int32_t /*id*/) const { return nullptr; }
     // A menu's items in display order; empty when missing.
     virtual std::span<const SondrelMenuItem> Menu(std::int32_t /*id*/) const { return {}; }
 };
@@ -33,6 +35,7 @@ public:
     explicit ModuleLanguageText(platform::LibraryHandle library) : reader_(library) {}
     std::optional<std::string> String(std::int32_t id, std::size_t limit) const override;
     std::optional<std::string> Picture(std::int32_t id) const override;
+    const SondrelDialogTemplate* Dialog(std::int32_t id) const override;
     std::span<const SondrelMenuItem> Menu(std::int32_t id) const override { return reader_.Menu(id); }
 
 private:
