@@ -33,7 +33,8 @@ std::int32_t TextToInteger(std::string_view text) {
     // Held just beyond the 32-bit range, so that long digit runs cannot overflow.
     constexpr std::int64_t kCeiling = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 2;
     std::int64_t magnitude = 0;
-    for (; position < text.size() && std::isdigit(static_cast<unsigned char>(text[position])) != 0; ++position) {
+    for (; position < text.size() && std::isdigit(static_cast<unsigned char>(text[position])) != 0;
+         ++position) {
         magnitude = magnitude * 10 + (text[position] - '0');
         if (magnitude > kCeiling) {
             magnitude = kCeiling;

@@ -1,8 +1,8 @@
 #include "sondrel/ui/main_sheet.h"
 
 #include "sondrel/app/command_ids.h"
-#include "sondrel/app/product_codes.h"
 #include "sondrel/app/processor_menu.h"
+#include "sondrel/app/product_codes.h"
 #include "sondrel/ui/sheet_ids.h"
 #include "sondrel/ui/string_ids.h"
 
@@ -113,7 +113,8 @@ bool CMainSheet::OnInitDialog() {
         // 8. Without frequency data the CPUID page comes first.
         currentPage_ = services_.record.item3Flag == 1 ? kFrequencyPage : kCpuidPage;
         // 9. A processor newer than the program knows.
-        if (services_.record.productCode == kFutureProcessorCode && services_.dialogs.RunFutureProcessorDialog()) {
+        if (services_.record.productCode == kFutureProcessorCode &&
+            services_.dialogs.RunFutureProcessorDialog()) {
             return EndedEarly(result::kSuccess, kSheetFailedAtStartUp);
         }
         // 10. The window has no OK, Cancel, Help or Apply buttons to hide.
@@ -144,7 +145,8 @@ void CMainSheet::StartUpSteps() {
     }
     window.SetMenu(*menu);
     // 12. About in the window menu, when the language module names it.
-    const std::string about = services_.language.StringOrEmpty(sheet_id::kWindowMenuAbout, kWindowMenuTextLimit);
+    const std::string about =
+        services_.language.StringOrEmpty(sheet_id::kWindowMenuAbout, kWindowMenuTextLimit);
     if (!about.empty()) {
         window.AddWindowMenuAbout(about);
     }
@@ -219,7 +221,8 @@ void CMainSheet::SelectProcessor(std::int32_t processor) {
     View(ViewCommandFor(currentPage_));
     window.Focus();
     window.SetWaitCursor(false);
-    if (services_.record.productCode == kFutureProcessorCode && services_.dialogs.RunFutureProcessorDialog()) {
+    if (services_.record.productCode == kFutureProcessorCode &&
+        services_.dialogs.RunFutureProcessorDialog()) {
         End(kSheetEndedNormally);
         Report(result::kUnexpectedFailure);
         return;
@@ -257,9 +260,9 @@ void CMainSheet::OnCommand(std::int32_t command) {
             }
             break;
         case command::kOpenWebPage:
-            OpenWebPage(false,
-                        services_.language.StringOrEmpty(string_id::kSupportArticleAddress, kCommandLineLimit),
-                        services_.settings, services_.errors);
+            OpenWebPage(
+                false, services_.language.StringOrEmpty(string_id::kSupportArticleAddress, kCommandLineLimit),
+                services_.settings, services_.errors);
             break;
         case command::kAbout:
         case command::kSystemAbout:

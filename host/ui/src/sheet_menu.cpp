@@ -59,8 +59,8 @@ std::vector<SheetMenuItem> ProcessorEntries(const LanguageText& language, std::i
     const std::string prefix = language.StringOrEmpty(sheet_id::kProcessorEntry, sheet_id::kMenuTextLimit);
     std::vector<SheetMenuItem> items;
     for (const app::ProcessorMenuEntry& entry : app::ProcessorMenuEntries(processorsInSystem)) {
-        items.push_back(
-            {entry.commandId, (prefix + std::to_string(entry.processor)).substr(0, sheet_id::kMenuTextLimit)});
+        items.push_back({entry.commandId,
+                         (prefix + std::to_string(entry.processor)).substr(0, sheet_id::kMenuTextLimit)});
     }
     return items;
 }

@@ -96,7 +96,8 @@ public:
 // The broker's connection as a processor source.
 class BrokerProcessorSource : public ProcessorSource {
 public:
-    BrokerProcessorSource(app::MainSheetState& sheet, app::SystemRecord& record) : connection_(sheet, record) {}
+    BrokerProcessorSource(app::MainSheetState& sheet, app::SystemRecord& record)
+        : connection_(sheet, record) {}
     ResultCode RunBrokerSession() override { return connection_.RunBrokerSession(); }
     app::SwitchOutcome SwitchProcessor(std::int32_t processor) override {
         return connection_.SwitchProcessor(processor);
