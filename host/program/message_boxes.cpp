@@ -1,0 +1,29 @@
+#include "message_boxes.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <cstdio>
+
+namespace sondrel::program {
+
+bool BoxesCanBeShown() {
+    return QGuiApplication::platformName() != QLatin1String("offscreen");
+}
+
+void ShowBox(QWidget* owner, const ui::ErrorBoxDescription& box) {
+    if (!BoxesCanBeShown()) {
+        std::fprintf(stderr, "%s: %s\n", box.caption.c_str(), box.text.c_str());
+        return;
+    }
+    QMessageBox message(box.icon == ui::ErrorBoxIcon::kError ? QMessageBox::Critical : QMessageBox::NoIcon,
+                        QString::fromLatin1(box.caption.c_str()), QString::fromLatin1(box.text.c_str()),
+                        QMessageBox::Ok, owner);
+    message.exec();
+}
+
+void QtErrorReporter::ShowErrorBox(ResultCode code) {
+    shown_ = true;
+    ShowBox(owner_, ui::DescribeErrorBox(code, language_));
+}
+
+}  // namespace sondrel::program

@@ -1,0 +1,31 @@
+// Boxes that wait for a person. Without a display (Qt's offscreen
+// platform) nobody can answer them: their text goes to standard error and
+// they take their default answer.
+#pragma once
+
+#include <QWidget>
+
+#include "sondrel/ui/error_box.h"
+
+namespace sondrel::program {
+
+// True when boxes can be shown to a person.
+bool BoxesCanBeShown();
+
+void ShowBox(QWidget* owner, const ui::ErrorBoxDescription& box);
+
+// The error report box of the program, counting what it showed.
+class QtErrorReporter : public ui::ErrorReporter {
+public:
+    explicit QtErrorReporter(const ui::LanguageText* language) : language_(language) {}
+    void ShowErrorBox(ResultCode code) override;
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+    bool shown() const { return shown_; }
+
+private:
+    const ui::LanguageText* language_;
+    QWidget* owner_ = nullptr;
+    bool shown_ = false;
+};
+
+}  // namespace sondrel::program

@@ -1,0 +1,320 @@
+#include "sheet_window.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "message_boxes.h"
+#include "sondrel/app/command_ids.h"
+#include "sondrel/platform/library.h"
+#include "sondrel/platform/web_browser.h"
+#include "sondrel/ui/sheet_ids.h"
+#include "sondrel/ui/string_ids.h"
+#include "sondrel/ui/web_page.h"
+
+namespace sondrel::program {
+
+namespace {
+
+namespace command = app::command_id;
+
+constexpr std::array<std::int32_t, ui::kVisiblePageCount> kViewCommands{
+    command::kViewFrequencyPage, command::kViewTechnologiesPage, command::kViewCpuidPage};
+constexpr std::int32_t kSplashBackground = 133;
+constexpr std::size_t kTitleLimit = 255;
+constexpr const char* kHelpFile = "help/contents.html";
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||" as Qt writes filters.
+QString QtFilter(const std::string& filter) {
+    const QStringList parts = Latin1(filter).split('|', Qt::SkipEmptyParts);
+    QStringList filters;
+    for (qsizetype index = 0; index + 1 < parts.size(); index += 2) {
+        filters << parts[index];
+    }
+    return filters.join(";;");
+}
+
+}  // namespace
+
+std::optional<std::string> HelpContentsPath() {
+    namespace fs = std::filesystem;
+    const fs::path program = platform::ProgramDirectory();
+    for (const fs::path& candidate :
+         {program / kHelpFile, program / ".." / "share" / "sondrel" / kHelpFile}) {
+        std::error_code error;
+        if (fs::is_regular_file(candidate, error)) {
+            return fs::weakly_canonical(candidate, error).string();
+        }
+    }
+    return std::nullopt;
+}
+
+QString SheetWindowWidget::TitleFrom(const ui::LanguageText& language) {
+    return Latin1(language.StringOrEmpty(ui::string_id::kMainWindowTitle, kTitleLimit));
+}
+
+SheetWindowWidget::SheetWindowWidget(const ui::LanguageText& language) : language_(language) {
+    setWindowTitle(TitleFrom(language));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 0, 6, 6);
+    layout->setMenuBar(new QMenuBar(this));
+    tabs_ = new QTabWidget(this);
+    layout->addWidget(tabs_);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        // A tab the user picked is the same as the matching View command.
+        if (!activating_ && sheet_ != nullptr && index >= 0 &&
+            static_cast<std::size_t>(index) < kViewCommands.size()) {
+            sheet_->OnCommand(kViewCommands[static_cast<std::size_t>(index)]);
+        }
+    });
+}
+
+SheetWindowWidget::~SheetWindowWidget() {
+    SetWaitCursor(false);
+}
+
+int SheetWindowWidget::RunModal(ui::CMainSheet& sheet) {
+    sheet_ = &sheet;
+    sheet.OnInitDialog();
+    if (!endedWith_) {
+        show();
+        raise();
+        activateWindow();
+        exec();
+    }
+    sheet_ = nullptr;
+    return sheet.result();
+}
+
+bool SheetWindowWidget::ShowSplash() {
+    auto splash = std::make_unique<QWidget>(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
+    const QSize size(480, 300);
+    splash->setFixedSize(size);
+    auto* picture = new QLabel(splash.get());
+    picture->setGeometry(QRect(QPoint(0, 0), size));
+    if (const auto background = language_.Picture(kSplashBackground)) {
+        picture->setPixmap(PictureToPixmap(QByteArray::fromStdString(*background), size));
+    }
+    auto* caption = new QLabel(windowTitle(), splash.get());
+    caption->setGeometry(24, size.height() - 48, size.width() - 48, 32);
+    QFont font = caption->font();
+    font.setBold(true);
+    font.setPixelSize(18);
+    caption->setFont(font);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        splash->move(screen->geometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+    splash->show();
+    splash_ = std::move(splash);
+    QApplication::processEvents();
+    return true;
+}
+
+ResultCode SheetWindowWidget::RunWhileDrawing(const std::function<ResultCode()>& work) {
+    ResultCode result = result::kUnexpectedFailure;
+    QEventLoop loop;
+    std::thread worker([&] {
+        result = work();
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+    return result;
+}
+
+void SheetWindowWidget::Wait(std::uint32_t milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(std::chrono::milliseconds(milliseconds), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool SheetWindowWidget::CloseSplash() {
+    const bool showing = splash_ != nullptr && splash_->isEnabled();
+    if (splash_ != nullptr) {
+        splash_->close();
+        splash_.reset();
+    }
+    return showing;
+}
+
+std::uint32_t SheetWindowWidget::TickCount() {
+    using namespace std::chrono;
+    return static_cast<std::uint32_t>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+void SheetWindowWidget::SetPages(const std::array<ui::ResultPage*, ui::kVisiblePageCount>& pages) {
+    activating_ = true;
+    pages_ = pages;
+    for (std::size_t index = 0; index < pages.size(); ++index) {
+        const SondrelDialogTemplate* dialog =
+            pages[index] == nullptr ? nullptr : language_.Dialog(pages[index]->TemplateId());
+        if (dialog == nullptr) {
+            continue;
+        }
+        surfaces_[index] = new TemplateSurface(*dialog, pages[index], tabs_);
+        tabs_->addTab(surfaces_[index],
+                      Latin1(language_.StringOrEmpty(pages[index]->CaptionStringId(), kTitleLimit)));
+    }
+    activating_ = false;
+}
+
+ResultCode SheetWindowWidget::ActivatePage(std::size_t index) {
+    if (index >= pages_.size() || pages_[index] == nullptr || surfaces_[index] == nullptr) {
+        return result::kUnexpectedFailure;
+    }
+    activating_ = true;
+    tabs_->setCurrentWidget(surfaces_[index]);
+    activating_ = false;
+    const ResultCode activated = pages_[index]->Activate(*surfaces_[index]);
+    if (activated == result::kSuccess) {
+        QApplication::processEvents();
+        pages_[index]->AfterActivation(*surfaces_[index]);
+    }
+    return activated;
+}
+
+void SheetWindowWidget::SetMenu(const ui::SheetMenu& menu) {
+    auto* bar = new QMenuBar(this);
+    for (const ui::SheetMenuTitle& title : menu) {
+        QMenu* popup = bar->addMenu(Latin1(title.text));
+        popup->setEnabled(title.enabled);
+        popup->menuAction()->setEnabled(title.enabled);
+        for (const ui::SheetMenuItem& item : title.items) {
+            if (item.separator) {
+                popup->addSeparator();
+                continue;
+            }
+            const std::int32_t id = item.command;
+            QAction* action = popup->addAction(Latin1(item.text));
+            action->setData(id);
+            connect(action, &QAction::triggered, this, [this, id] {
+                if (sheet_ != nullptr) {
+                    sheet_->OnCommand(id);
+                }
+            });
+        }
+    }
+    layout()->setMenuBar(bar);
+}
+
+void SheetWindowWidget::AddWindowMenuAbout(const std::string& text) {
+    windowMenuAbout_ = text;
+}
+
+// Desktops offer no system menu to a program, so the window's own context
+// menu carries the About item.
+void SheetWindowWidget::contextMenuEvent(QContextMenuEvent* event) {
+    if (windowMenuAbout_.empty()) {
+        return;
+    }
+    QMenu menu(this);
+    QAction* about = menu.addAction(Latin1(windowMenuAbout_));
+    if (menu.exec(event->globalPos()) == about && sheet_ != nullptr) {
+        sheet_->OnCommand(command::kSystemAbout);
+    }
+}
+
+void SheetWindowWidget::SetIcon(ui::PictureBytes icon) {
+    const QIcon windowIcon(PictureToPixmap(icon, QSize(64, 64)));
+    setWindowIcon(windowIcon);
+    QApplication::setWindowIcon(windowIcon);
+}
+
+void SheetWindowWidget::SetWaitCursor(bool wait) {
+    if (wait && !waitCursor_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (!wait && waitCursor_) {
+        QApplication::restoreOverrideCursor();
+    }
+    waitCursor_ = wait;
+}
+
+void SheetWindowWidget::Focus() {
+    activateWindow();
+    setFocus();
+}
+
+void SheetWindowWidget::Redraw() {
+    update();
+    if (QWidget* current = tabs_->currentWidget()) {
+        current->update();
+    }
+}
+
+void SheetWindowWidget::EndSheet(int result) {
+    endedWith_ = result;
+    if (isVisible()) {
+        QTimer::singleShot(0, this, [this, result] { done(result); });
+    }
+}
+
+void SheetWindowWidget::reject() {
+    // Escape and the close button end the sheet like Exit.
+    if (sheet_ != nullptr) {
+        sheet_->OnCommand(command::kExit);
+    } else {
+        QDialog::reject();
+    }
+}
+
+void SheetWindowWidget::PostEndMessageAfter(std::int32_t milliseconds) {
+    QTimer::singleShot(std::chrono::milliseconds(milliseconds), this, [this] {
+        if (sheet_ != nullptr) {
+            sheet_->OnCommand(command::kEndSheetMessage);
+        }
+    });
+}
+
+bool SheetWindowWidget::OpenHelpContents() {
+    const auto path = HelpContentsPath();
+    if (!path) {
+        return false;
+    }
+    std::string commandLine;
+    if (ui::BuildWebPageCommandLine(false, "file://" + *path, nullptr, commandLine) != result::kSuccess) {
+        return false;
+    }
+    return platform::StartProcess(commandLine);
+}
+
+void SheetWindowWidget::ShowHelpNotOpened() {
+    ShowBox(this,
+            {"Failed to launch help.", windowTitle().toLatin1().toStdString(), ui::ErrorBoxIcon::kError});
+}
+
+std::optional<std::string> SheetWindowWidget::ChooseFile(const report::SaveDialogRequest& request) {
+    if (!BoxesCanBeShown()) {
+        std::fprintf(stderr, "%s: Save report: no display to choose a file on; nothing saved.\n",
+                     windowTitle().toLatin1().constData());
+        return std::nullopt;
+    }
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilter(QtFilter(request.filter));
+    dialog.setDefaultSuffix(Latin1(request.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().front().toStdString();
+}
+
+}  // namespace sondrel::program
