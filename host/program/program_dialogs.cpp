@@ -8,7 +8,9 @@
 #include <cstdio>
 
 #include "message_boxes.h"
+#include "sondrel/ui/cpuid_page.h"
 #include "sondrel/ui/freq_pages.h"
+#include "sondrel/ui/tech_page.h"
 #include "sondrel/ui/string_ids.h"
 #include "sondrel/ui/version.h"
 #include "template_surface.h"
@@ -19,31 +21,7 @@ namespace {
 
 constexpr std::int32_t kAgreementFirst = 304;
 constexpr std::int32_t kAgreementLast = 313;
-constexpr std::int32_t kTechnologiesCaption = 109;
-constexpr std::int32_t kCpuidCaption = 111;
-constexpr std::int32_t kTechnologiesTemplate = 147;
-constexpr std::int32_t kCpuidTemplate = 145;
 constexpr std::size_t kTextLimit = 6000;
-
-// A page whose own class is not part of this build yet: its tab stays empty.
-class InterimPage : public ui::ResultPage {
-public:
-    InterimPage(ui::PageContext context, std::int32_t templateId, std::int32_t caption,
-                std::int32_t indicator)
-        : ResultPage(context), templateId_(templateId), caption_(caption), indicator_(indicator) {}
-    std::int32_t TemplateId() const override { return templateId_; }
-    std::int32_t CaptionStringId() const override { return caption_; }
-    ResultCode Activate(ui::ControlSurface& /*surface*/) override {
-        context_.currentPage = indicator_;
-        return result::kSuccess;
-    }
-    void OnClick(ui::ControlSurface& /*surface*/, ui::ControlId /*id*/) override {}
-
-private:
-    std::int32_t templateId_;
-    std::int32_t caption_;
-    std::int32_t indicator_;
-};
 
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -53,10 +31,8 @@ QString Latin1(const std::string& text) {
 
 ui::SheetPages MakeSheetPages(ui::PageContext context) {
     return {std::make_unique<ui::CFreqPage3>(context), std::make_unique<ui::CFreqPage2>(context),
-            std::make_unique<ui::CFreqPage>(context),
-            std::make_unique<InterimPage>(context, kTechnologiesTemplate, kTechnologiesCaption,
-                                          ui::kTechnologiesPage),
-            std::make_unique<InterimPage>(context, kCpuidTemplate, kCpuidCaption, ui::kCpuidPage)};
+            std::make_unique<ui::CFreqPage>(context), std::make_unique<ui::CTechPage>(context),
+            std::make_unique<ui::CCPUIDPage>(context)};
 }
 
 ResultCode ProgramDialogs::CheckFreshness(bool& stale) {
