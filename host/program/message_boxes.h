@@ -9,8 +9,10 @@
 
 namespace sondrel::program {
 
-// True when boxes can be shown to a person.
+// True when boxes can be shown to a person: a display is there, or a test
+// that answers them said so.
 bool BoxesCanBeShown();
+void AssumePersonPresent(bool present);
 
 void ShowBox(QWidget* owner, const ui::ErrorBoxDescription& box);
 

@@ -10,8 +10,8 @@
 #include "message_boxes.h"
 #include "sondrel/ui/cpuid_page.h"
 #include "sondrel/ui/freq_pages.h"
-#include "sondrel/ui/tech_page.h"
 #include "sondrel/ui/string_ids.h"
+#include "sondrel/ui/tech_page.h"
 #include "sondrel/ui/version.h"
 #include "template_surface.h"
 

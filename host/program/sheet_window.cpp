@@ -90,13 +90,20 @@ SheetWindowWidget::~SheetWindowWidget() {
     SetWaitCursor(false);
 }
 
-int SheetWindowWidget::RunModal(ui::CMainSheet& sheet) {
+bool SheetWindowWidget::Start(ui::CMainSheet& sheet) {
     sheet_ = &sheet;
     sheet.OnInitDialog();
-    if (!endedWith_) {
-        show();
-        raise();
-        activateWindow();
+    if (endedWith_) {
+        return false;
+    }
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+int SheetWindowWidget::RunModal(ui::CMainSheet& sheet) {
+    if (Start(sheet)) {
         exec();
     }
     sheet_ = nullptr;

@@ -22,6 +22,9 @@ public:
 
     // Runs the sheet: its start-up, then the window until it ends.
     int RunModal(ui::CMainSheet& sheet);
+    // Only the start-up, then shows the window without waiting; false when
+    // the sheet ended during it.
+    bool Start(ui::CMainSheet& sheet);
 
     // The window's own title: what a second start looks for.
     static QString TitleFrom(const ui::LanguageText& language);

@@ -67,6 +67,27 @@ QWidget* MakeControl(const SondrelDialogControl& control, QWidget* parent) {
     }
 }
 
+// Templates come in two measures: pixels at 100 %, and (the smaller ones,
+// drawn like classic dialogs) dialog units of an average character's
+// quarter width and eighth height.
+constexpr int kDialogUnitTemplateWidth = 400;
+
+struct Scale {
+    double x = 1.0;
+    double y = 1.0;
+    QRect Of(const SondrelRectangle& r) const {
+        return {static_cast<int>(r.x * x), static_cast<int>(r.y * y), static_cast<int>(r.width * x),
+                static_cast<int>(r.height * y)};
+    }
+};
+
+Scale ScaleOf(const SondrelDialogTemplate& dialog) {
+    if (dialog.rectangle.width >= kDialogUnitTemplateWidth) {
+        return {};
+    }
+    return {1.5, 1.625};
+}
+
 }  // namespace
 
 QPixmap PictureToPixmap(const QByteArray& bytes, QSize size) {
@@ -95,13 +116,13 @@ QPixmap PictureToPixmap(ui::PictureBytes picture, QSize size) {
 TemplateSurface::TemplateSurface(const SondrelDialogTemplate& dialog, ui::ControlEvents* events,
                                  QWidget* parent)
     : QWidget(parent), events_(events) {
-    setFixedSize(dialog.rectangle.width, dialog.rectangle.height);
+    const Scale scale = ScaleOf(dialog);
+    setFixedSize(scale.Of(dialog.rectangle).size());
     setWindowTitle(QString::fromLatin1(dialog.caption));
     for (std::uint32_t index = 0; index < dialog.controlCount; ++index) {
         const SondrelDialogControl& control = dialog.controls[index];
         QWidget* widget = MakeControl(control, this);
-        widget->setGeometry(control.rectangle.x, control.rectangle.y, control.rectangle.width,
-                            control.rectangle.height);
+        widget->setGeometry(scale.Of(control.rectangle));
         widget->setVisible((control.style & kSondrelHidden) == 0);
         widget->setEnabled((control.style & kSondrelDisabled) == 0);
         const ui::ControlId id = control.id;
