@@ -29,7 +29,8 @@ namespace {
 
 program::SheetWindowWidget* SheetWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* sheet = dynamic_cast<program::SheetWindowWidget*>(widget); sheet != nullptr && sheet->isVisible()) {
+        if (auto* sheet = dynamic_cast<program::SheetWindowWidget*>(widget);
+            sheet != nullptr && sheet->isVisible()) {
             return sheet;
         }
     }
@@ -85,7 +86,8 @@ private slots:
         fs::permissions(scratch_ / "runtime", fs::perms::owner_all);
         ::setenv("XDG_RUNTIME_DIR", (scratch_ / "runtime").c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (scratch_ / "config").c_str(), 1);
-        ::setenv("SONDREL_PROFILE", SONDREL_SOURCE_DIR "/tests/host/program/fixtures/server_two_processors.json", 1);
+        ::setenv("SONDREL_PROFILE",
+                 SONDREL_SOURCE_DIR "/tests/host/program/fixtures/server_two_processors.json", 1);
         program::AssumePersonPresent(true);
     }
     void cleanupTestCase() { fs::remove_all(scratch_); }
@@ -174,7 +176,8 @@ private slots:
         // Processor 2 of the fixture has a revision and a measurement of its own.
         QVERIFY(processor1Cpuid.contains("2000065"));
         QVERIFY(processor2Cpuid.contains("2000064"));
-        QVERIFY2(processor2Frequency.join('|').contains("2.39 GHz"), qPrintable(processor2Frequency.join('|')));
+        QVERIFY2(processor2Frequency.join('|').contains("2.39 GHz"),
+                 qPrintable(processor2Frequency.join('|')));
         const std::string text = Read(report);
         QVERIFY(text.find("Current processor: #2\r\n") != std::string::npos);
         QVERIFY(text.find("Revision: 2000064\r\n") != std::string::npos);
