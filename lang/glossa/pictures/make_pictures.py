@@ -98,17 +98,21 @@ def maker_logo():
 
 def splash_background():
     width, height = 400, 240
-    body = [f"<defs>{gradient('night', NAVY, BLUE)}</defs>",
-            f'<rect width="{width}" height="{height}" fill="url(#night)"/>']
+    # Dark above, where the name stands; light below, where the dialogs put
+    # their texts in the dialog's own (dark) text colour.
+    band = 150
+    body = [f"<defs>{gradient('night', NAVY, BLUE)}{gradient('paper', '#F4F8FC', '#DCE8F3')}</defs>",
+            f'<rect width="{width}" height="{height}" fill="url(#paper)"/>',
+            f'<rect width="{width}" height="{band}" fill="url(#night)"/>']
     # Concentric arcs: a frequency gauge seen from the side.
-    for index, radius in enumerate((70, 95, 120, 145)):
-        body.append(f'<path d="M{330 - radius},{height} A{radius},{radius} 0 0 1 {330 + radius},{height}" '
+    for index, radius in enumerate((50, 70, 90, 110)):
+        body.append(f'<path d="M{330 - radius},{band} A{radius},{radius} 0 0 1 {330 + radius},{band}" '
                     f'fill="none" stroke="{SKY}" stroke-opacity="{0.5 - index * 0.1:.1f}" stroke-width="2"/>')
-    body.append(f'<path d="M330,{height} L{330 - 80},{height - 105}" stroke="{AMBER}" stroke-width="4" '
+    body.append(f'<path d="M330,{band} L{330 - 60},{band - 80}" stroke="{AMBER}" stroke-width="4" '
                 f'stroke-linecap="round"/>')
-    body.append(text("QUARN", 120, 60, 20, WHITE, 3))
-    body.append(text("SONDREL", 120, 100, 28, WHITE, 4))
-    body.append(f'<rect x="40" y="146" width="160" height="3" fill="{AMBER}"/>')
+    body.append(text("QUARN", 120, 34, 18, WHITE, 3))
+    body.append(text("SONDREL", 120, 70, 28, WHITE, 4))
+    body.append(f'<rect x="0" y="{band}" width="{width}" height="4" fill="{AMBER}"/>')
     return document(width, height, body, "Sondrel")
 
 
