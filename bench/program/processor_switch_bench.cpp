@@ -26,8 +26,10 @@ constexpr std::int32_t kSelectProcessor2 = 32824;
 int main(int argc, char** argv) {
     const int switches = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    ::setenv("SONDREL_PROFILE", SONDREL_SOURCE_DIR "/tests/host/program/fixtures/server_two_processors.json", 1);
-    const fs::path config = fs::temp_directory_path() / ("sondrel-bench-config-" + std::to_string(::getpid()));
+    ::setenv("SONDREL_PROFILE", SONDREL_SOURCE_DIR "/tests/host/program/fixtures/server_two_processors.json",
+             1);
+    const fs::path config =
+        fs::temp_directory_path() / ("sondrel-bench-config-" + std::to_string(::getpid()));
     ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     QApplication application(argc, argv);
     const language::OpenedLanguageModule glossa = language::OpenLanguageModule("Glossa.so");

@@ -71,9 +71,11 @@ int main(int argc, char** argv) {
     std::sort(walls.begin(), walls.end());
     const double median = walls[walls.size() / 2];
     const double ratio = median / kSplashFloorMs;
-    std::printf("unattended report: runs %d, nproc %u, median %.0f ms, ratio to the 3000 ms floor %.3f (target %.2f), "
-                "peak memory %.1f MiB (target %.0f)%s\n",
-                runs, std::thread::hardware_concurrency(), median, ratio, kTargetRatio, peak, kTargetMiB,
-                failures > 0 ? ", SOME RUNS FAILED" : "");
+    std::printf(
+        "unattended report: runs %d, nproc %u, median %.0f ms, ratio to the 3000 ms floor %.3f (target "
+        "%.2f), "
+        "peak memory %.1f MiB (target %.0f)%s\n",
+        runs, std::thread::hardware_concurrency(), median, ratio, kTargetRatio, peak, kTargetMiB,
+        failures > 0 ? ", SOME RUNS FAILED" : "");
     return failures > 0 || ratio > kTargetRatio || peak > kTargetMiB ? 1 : 0;
 }

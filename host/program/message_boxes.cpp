@@ -1,8 +1,8 @@
 #include "message_boxes.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <cstdio>
+#include "sondrel/ui/qt/display.h"
 
 namespace sondrel::program {
 
@@ -15,7 +15,7 @@ void AssumePersonPresent(bool present) {
 }
 
 bool BoxesCanBeShown() {
-    return personPresent || QGuiApplication::platformName() != QLatin1String("offscreen");
+    return personPresent || !ui::qt::RunsWithoutDisplay();
 }
 
 void ShowBox(QWidget* owner, const ui::ErrorBoxDescription& box) {
@@ -31,7 +31,7 @@ void ShowBox(QWidget* owner, const ui::ErrorBoxDescription& box) {
 
 void QtErrorReporter::ShowErrorBox(ResultCode code) {
     shown_ = true;
-    ShowBox(owner_, ui::DescribeErrorBox(code, language_));
+    boxes_.ShowErrorBox(code);
 }
 
 }  // namespace sondrel::program

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "sondrel/ui/error_box.h"
+#include "sondrel/ui/qt/message_box_error_reporter.h"
 
 namespace sondrel::program {
 
@@ -16,17 +17,15 @@ void AssumePersonPresent(bool present);
 
 void ShowBox(QWidget* owner, const ui::ErrorBoxDescription& box);
 
-// The error report box of the program, counting what it showed.
+// The error report box of the program, remembering that it showed one.
 class QtErrorReporter : public ui::ErrorReporter {
 public:
-    explicit QtErrorReporter(const ui::LanguageText* language) : language_(language) {}
+    explicit QtErrorReporter(const ui::LanguageText* language) : boxes_(language) {}
     void ShowErrorBox(ResultCode code) override;
-    void SetOwner(QWidget* owner) { owner_ = owner; }
     bool shown() const { return shown_; }
 
 private:
-    const ui::LanguageText* language_;
-    QWidget* owner_ = nullptr;
+    ui::qt::MessageBoxErrorReporter boxes_;
     bool shown_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include "sheet_window.h"
 #include "sondrel/app/command_line.h"
 #include "sondrel/ui/main_sheet.h"
+#include "sondrel/ui/settings_key_program_settings.h"
 
 namespace sondrel::program {
 
@@ -36,10 +37,9 @@ private:
     const ui::LanguageText& text_;
     QtErrorReporter errors_;
     SheetWindowWidget window_;
-    QWidget* owner_;
+    ui::qt::QtDialogRunner runner_;
+    ui::SettingsKeyProgramSettings settings_;
     ProgramDialogs dialogs_;
-    QtDialogRunner runner_;
-    std::unique_ptr<ui::ProgramSettings> settings_;
     app::SystemRecord record_;
     app::MainSheetState state_;
     ui::BrokerProcessorSource processors_;

@@ -43,7 +43,8 @@ void QtApplicationShell::ListenForRaiseRequests(platform::InstanceLock& lock) {
 }
 
 bool QtApplicationShell::RunAgreement(const ui::LanguageText& language) {
-    return RunAgreementDialog(language);
+    ui::qt::MessageBoxErrorReporter errors(&language);
+    return RunAgreementDialog(language, errors);
 }
 
 ui::SheetRun QtApplicationShell::RunMainSheet(const app::StartOptions& options,

@@ -5,10 +5,11 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -51,6 +52,18 @@ QString QtFilter(const std::string& filter) {
     return filters.join(";;");
 }
 
+QPixmap IconPixmap(ui::PictureBytes icon) {
+    QPixmap pixmap(QSize(64, 64));
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer svg(
+        QByteArray(reinterpret_cast<const char*>(icon.data()), static_cast<qsizetype>(icon.size())));
+    if (svg.isValid()) {
+        QPainter painter(&pixmap);
+        svg.render(&painter);
+    }
+    return pixmap;
+}
+
 }  // namespace
 
 std::optional<std::string> HelpContentsPath() {
@@ -72,6 +85,7 @@ QString SheetWindowWidget::TitleFrom(const ui::LanguageText& language) {
 
 SheetWindowWidget::SheetWindowWidget(const ui::LanguageText& language) : language_(language) {
     setWindowTitle(TitleFrom(language));
+    setObjectName(kObjectName);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 0, 6, 6);
     layout->setMenuBar(new QMenuBar(this));
@@ -111,25 +125,19 @@ int SheetWindowWidget::RunModal(ui::CMainSheet& sheet) {
 }
 
 bool SheetWindowWidget::ShowSplash() {
-    auto splash = std::make_unique<QWidget>(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
-    const QSize size(480, 300);
-    splash->setFixedSize(size);
-    auto* picture = new QLabel(splash.get());
-    picture->setGeometry(QRect(QPoint(0, 0), size));
-    if (const auto background = language_.Picture(kSplashBackground)) {
-        picture->setPixmap(PictureToPixmap(QByteArray::fromStdString(*background), size));
+    const SondrelDialogTemplate* shape = language_.Dialog(ui::sheet_id::kSplashTemplate);
+    if (shape == nullptr) {
+        return false;
     }
-    auto* caption = new QLabel(windowTitle(), splash.get());
-    caption->setGeometry(24, size.height() - 48, size.width() - 48, 32);
-    QFont font = caption->font();
-    font.setBold(true);
-    font.setPixelSize(18);
-    caption->setFont(font);
+    splashLogic_ = std::make_unique<ui::CSplashDialog>(language_);
+    splash_ = std::make_unique<ui::qt::TemplateSurface>(*shape);
+    splash_->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    splash_->SetTitleWindow(splash_.get());
+    splashLogic_->OnInitDialog(*splash_);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        splash->move(screen->geometry().center() - QPoint(size.width() / 2, size.height() / 2));
+        splash_->move(screen->geometry().center() - splash_->rect().center());
     }
-    splash->show();
-    splash_ = std::move(splash);
+    splash_->show();
     QApplication::processEvents();
     return true;
 }
@@ -154,10 +162,14 @@ void SheetWindowWidget::Wait(std::uint32_t milliseconds) {
 
 bool SheetWindowWidget::CloseSplash() {
     const bool showing = splash_ != nullptr && splash_->isEnabled();
+    if (splashLogic_ != nullptr) {
+        splashLogic_->Close();
+    }
     if (splash_ != nullptr) {
         splash_->close();
         splash_.reset();
     }
+    splashLogic_.reset();
     return showing;
 }
 
@@ -171,31 +183,30 @@ void SheetWindowWidget::SetPages(const std::array<ui::ResultPage*, ui::kVisibleP
     activating_ = true;
     pages_ = pages;
     for (std::size_t index = 0; index < pages.size(); ++index) {
-        const SondrelDialogTemplate* dialog =
-            pages[index] == nullptr ? nullptr : language_.Dialog(pages[index]->TemplateId());
-        if (dialog == nullptr) {
+        if (pages[index] == nullptr) {
             continue;
         }
-        surfaces_[index] = new TemplateSurface(*dialog, pages[index], tabs_);
-        tabs_->addTab(surfaces_[index],
+        std::unique_ptr<ui::qt::PageWidget> widget = ui::qt::MakePageWidget(*pages[index], language_, tabs_);
+        if (widget == nullptr) {
+            continue;
+        }
+        pageWidgets_[index] = widget.release();
+        tabs_->addTab(pageWidgets_[index],
                       Latin1(language_.StringOrEmpty(pages[index]->CaptionStringId(), kTitleLimit)));
     }
     activating_ = false;
 }
 
 ResultCode SheetWindowWidget::ActivatePage(std::size_t index) {
-    if (index >= pages_.size() || pages_[index] == nullptr || surfaces_[index] == nullptr) {
+    if (index >= pages_.size() || pageWidgets_[index] == nullptr) {
         return result::kUnexpectedFailure;
     }
+    // Showing a page activates it as well; the sheet's own activation is
+    // the one whose result counts.
     activating_ = true;
-    tabs_->setCurrentWidget(surfaces_[index]);
+    tabs_->setCurrentWidget(pageWidgets_[index]);
     activating_ = false;
-    const ResultCode activated = pages_[index]->Activate(*surfaces_[index]);
-    if (activated == result::kSuccess) {
-        QApplication::processEvents();
-        pages_[index]->AfterActivation(*surfaces_[index]);
-    }
-    return activated;
+    return pageWidgets_[index]->Activate();
 }
 
 void SheetWindowWidget::SetMenu(const ui::SheetMenu& menu) {
@@ -240,7 +251,7 @@ void SheetWindowWidget::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void SheetWindowWidget::SetIcon(ui::PictureBytes icon) {
-    const QIcon windowIcon(PictureToPixmap(icon, QSize(64, 64)));
+    const QIcon windowIcon(IconPixmap(icon));
     setWindowIcon(windowIcon);
     QApplication::setWindowIcon(windowIcon);
 }

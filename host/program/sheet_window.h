@@ -9,7 +9,9 @@
 
 #include "sondrel/report/save.h"
 #include "sondrel/ui/main_sheet.h"
-#include "template_surface.h"
+#include "sondrel/ui/qt/page_widget.h"
+#include "sondrel/ui/qt/template_surface.h"
+#include "sondrel/ui/splash_dialog.h"
 
 class QTabWidget;
 
@@ -17,6 +19,9 @@ namespace sondrel::program {
 
 class SheetWindowWidget : public QDialog, public ui::SheetWindow, public report::SaveDialog {
 public:
+    // The window's object name, by which tests find it.
+    static constexpr const char* kObjectName = "SondrelMainSheet";
+
     explicit SheetWindowWidget(const ui::LanguageText& language);
     ~SheetWindowWidget() override;
 
@@ -51,7 +56,7 @@ public:
 
     // For tests and screenshots: the tab widget and the page surfaces.
     QTabWidget* tabs() const { return tabs_; }
-    TemplateSurface* surface(std::size_t index) const { return surfaces_.at(index); }
+    QWidget* surface(std::size_t index) const { return pageWidgets_.at(index); }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -62,8 +67,9 @@ private:
     ui::CMainSheet* sheet_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     std::array<ui::ResultPage*, ui::kVisiblePageCount> pages_{};
-    std::array<TemplateSurface*, ui::kVisiblePageCount> surfaces_{};
-    std::unique_ptr<QWidget> splash_;
+    std::array<ui::qt::PageWidget*, ui::kVisiblePageCount> pageWidgets_{};
+    std::unique_ptr<ui::CSplashDialog> splashLogic_;
+    std::unique_ptr<ui::qt::TemplateSurface> splash_;
     std::string windowMenuAbout_;
     bool activating_ = false;
     bool waitCursor_ = false;

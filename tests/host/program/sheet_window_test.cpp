@@ -20,6 +20,7 @@
 #include "message_boxes.h"
 #include "qt_shell.h"
 #include "sheet_window.h"
+#include "sondrel/ui/qt/template_surface.h"
 #include "sondrel/ui/sondrel_app.h"
 
 using namespace sondrel;
@@ -44,6 +45,25 @@ Window* Visible() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (auto* window = qobject_cast<Window*>(widget); window != nullptr && window->isVisible()) {
             return window;
+        }
+    }
+    return nullptr;
+}
+
+constexpr int kAcceptButton = 1285;
+
+// The surface of the agreement dialog while it is showing.
+ui::qt::TemplateSurface* AgreementSurface() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->isVisible() || widget->objectName() == program::SheetWindowWidget::kObjectName) {
+            continue;
+        }
+        // The surface class has no meta-object of its own, so findChildren cannot tell it.
+        for (QWidget* child : widget->findChildren<QWidget*>()) {
+            auto* surface = dynamic_cast<ui::qt::TemplateSurface*>(child);
+            if (surface != nullptr && surface->HasControl(kAcceptButton)) {
+                return surface;
+            }
         }
     }
     return nullptr;
@@ -105,9 +125,11 @@ private slots:
         QTimer driver;
         driver.setInterval(20);
         QObject::connect(&driver, &QTimer::timeout, [&] {
-            if (auto* box = Visible<QMessageBox>(); box != nullptr && !agreementAccepted) {
+            if (auto* agreement = AgreementSurface(); agreement != nullptr && !agreementAccepted) {
                 agreementAccepted = true;
-                box->button(QMessageBox::Yes)->click();
+                auto* accept = qobject_cast<QAbstractButton*>(agreement->ControlWidget(kAcceptButton));
+                QVERIFY(accept != nullptr);
+                QTimer::singleShot(0, accept, &QAbstractButton::click);
                 return;
             }
             if (auto* dialog = Visible<QFileDialog>()) {
@@ -117,7 +139,7 @@ private slots:
                 return;
             }
             program::SheetWindowWidget* window = SheetWindow();
-            if (window == nullptr || Visible<QMessageBox>() != nullptr || Visible<QFileDialog>() != nullptr) {
+            if (window == nullptr || AgreementSurface() != nullptr || Visible<QFileDialog>() != nullptr) {
                 return;
             }
             auto trigger = [&](int command) {
