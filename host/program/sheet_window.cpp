@@ -190,8 +190,14 @@ void SheetWindowWidget::SetPages(const std::array<ui::ResultPage*, ui::kVisibleP
         if (widget == nullptr) {
             continue;
         }
+        // Pages of different sizes sit at the top left of the tab.
+        auto* holder = new QWidget(tabs_);
+        auto* layout = new QVBoxLayout(holder);
+        layout->setContentsMargins(0, 0, 0, 0);
         pageWidgets_[index] = widget.release();
-        tabs_->addTab(pageWidgets_[index],
+        layout->addWidget(pageWidgets_[index], 0, Qt::AlignLeft | Qt::AlignTop);
+        holders_[index] = holder;
+        tabs_->addTab(holder,
                       Latin1(language_.StringOrEmpty(pages[index]->CaptionStringId(), kTitleLimit)));
     }
     activating_ = false;
@@ -204,7 +210,7 @@ ResultCode SheetWindowWidget::ActivatePage(std::size_t index) {
     // Showing a page activates it as well; the sheet's own activation is
     // the one whose result counts.
     activating_ = true;
-    tabs_->setCurrentWidget(pageWidgets_[index]);
+    tabs_->setCurrentWidget(holders_[index]);
     activating_ = false;
     return pageWidgets_[index]->Activate();
 }

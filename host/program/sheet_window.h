@@ -68,6 +68,7 @@ private:
     QTabWidget* tabs_ = nullptr;
     std::array<ui::ResultPage*, ui::kVisiblePageCount> pages_{};
     std::array<ui::qt::PageWidget*, ui::kVisiblePageCount> pageWidgets_{};
+    std::array<QWidget*, ui::kVisiblePageCount> holders_{};
     std::unique_ptr<ui::CSplashDialog> splashLogic_;
     std::unique_ptr<ui::qt::TemplateSurface> splash_;
     std::string windowMenuAbout_;
