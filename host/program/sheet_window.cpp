@@ -197,8 +197,7 @@ void SheetWindowWidget::SetPages(const std::array<ui::ResultPage*, ui::kVisibleP
         pageWidgets_[index] = widget.release();
         layout->addWidget(pageWidgets_[index], 0, Qt::AlignLeft | Qt::AlignTop);
         holders_[index] = holder;
-        tabs_->addTab(holder,
-                      Latin1(language_.StringOrEmpty(pages[index]->CaptionStringId(), kTitleLimit)));
+        tabs_->addTab(holder, Latin1(language_.StringOrEmpty(pages[index]->CaptionStringId(), kTitleLimit)));
     }
     activating_ = false;
 }
@@ -207,12 +206,20 @@ ResultCode SheetWindowWidget::ActivatePage(std::size_t index) {
     if (index >= pages_.size() || pageWidgets_[index] == nullptr) {
         return result::kUnexpectedFailure;
     }
-    // Showing a page activates it as well; the sheet's own activation is
-    // the one whose result counts.
+    ui::qt::PageWidget* page = pageWidgets_[index];
+    // Showing a page activates it; a page that was showing already, or a
+    // window not shown yet, is activated here. Either way once.
+    const bool wasShowing = page->isVisible();
+    ResultCode shownResult = result::kSuccess;
+    page->SetActivationFailureHandler([&shownResult](ResultCode code) { shownResult = code; });
     activating_ = true;
     tabs_->setCurrentWidget(holders_[index]);
     activating_ = false;
-    return pageWidgets_[index]->Activate();
+    page->SetActivationFailureHandler(nullptr);
+    if (!wasShowing && page->isVisible()) {
+        return shownResult;
+    }
+    return page->Activate();
 }
 
 void SheetWindowWidget::SetMenu(const ui::SheetMenu& menu) {
