@@ -16,6 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kBin = SONDREL_OUTPUT_DIR;
+const std::string kLeakSuppressions = SONDREL_SOURCE_DIR "/tests/host/program/lsan.supp";
 const fs::path kProfiles = fs::path(SONDREL_SOURCE_DIR) / "profiles";
 
 std::string Read(const fs::path& path) {
@@ -58,8 +59,9 @@ protected:
         const std::string line = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM SONDREL_PROFILE='" +
                                  (kProfiles / profile).string() + "' XDG_RUNTIME_DIR='" +
                                  (scratch / "runtime").string() + "' XDG_CONFIG_HOME='" +
-                                 (scratch / "config").string() + "' " + environment + " " + command + " 2>'" +
-                                 errorFile.string() + "'";
+                                 (scratch / "config").string() +
+                                 "' LSAN_OPTIONS='suppressions=" + kLeakSuppressions + "' " + environment +
+                                 " " + command + " 2>'" + errorFile.string() + "'";
         const int status = std::system(line.c_str());
         errors = Read(errorFile);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
