@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -44,6 +45,16 @@ struct State {
     bool failSettingsWrites = false;
     bool failSettingsClose = false;
     std::vector<std::string> settingsLog;
+    bool is64BitSystem = true;
+    std::optional<std::uint64_t> availableDiskBytes = std::uint64_t{1} << 40;
+    bool administrator = false;
+    std::vector<std::string> diskQueryLog;
+    bool instanceLockHeld = false;
+    bool instanceLockFails = false;
+    bool runningInstanceAnswers = true;
+    std::vector<std::string> raiseRequests;
+    bool ownLockAlive = false;
+    std::function<void(std::string)> raiseListener;
 };
 
 State& GetState();

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "sondrel/language/resource_reader.h"
@@ -24,6 +25,8 @@ public:
     virtual std::optional<std::string> Picture(std::int32_t /*id*/) const { return std::nullopt; }
     // A dialog template, valid as long as the source is; null when missing.
     virtual const SondrelDialogTemplate* Dialog(std::int32_t /*id*/) const { return nullptr; }
+    // A menu's items in display order; empty when missing.
+    virtual std::span<const SondrelMenuItem> Menu(std::int32_t /*id*/) const { return {}; }
 };
 
 // The strings of a loaded language module.
@@ -33,6 +36,7 @@ public:
     std::optional<std::string> String(std::int32_t id, std::size_t limit) const override;
     std::optional<std::string> Picture(std::int32_t id) const override;
     const SondrelDialogTemplate* Dialog(std::int32_t id) const override;
+    std::span<const SondrelMenuItem> Menu(std::int32_t id) const override { return reader_.Menu(id); }
 
 private:
     language::ResourceReader reader_;

@@ -78,4 +78,24 @@ void FailSettings(SettingsFailure failure, bool fail);
 // "open", "read Name", "write BODDlg", "delete BODDlg", "close" in order.
 std::vector<std::string> SettingsLog();
 
+// The start-up check's facts: a 64-bit system (the default), the bytes
+// available on the program's volume (default plenty; unset: the query
+// fails), administrator rights (default none).
+void Set64BitSystem(bool is64Bit);
+void SetAvailableDiskBytes(std::optional<std::uint64_t> bytes);
+void SetAdministratorRights(bool administrator);
+// Every path AvailableDiskBytes was asked about, in order.
+std::vector<std::string> DiskQueryLog();
+
+// The single-instance lock: another instance holds it (default no), or it
+// cannot be made at all. Whether a running instance takes raise requests
+// (default yes), and the titles asked for, in order.
+void SetInstanceLockHeldByAnother(bool held);
+void FailInstanceLock(bool fail);
+void SetRunningInstanceAnswers(bool answers);
+std::vector<std::string> RaiseRequests();
+// Delivers a raise request to the listener of the lock this process holds,
+// as a later start would; false when nobody listens.
+bool DeliverRaiseRequest(const std::string& title);
+
 }  // namespace sondrel::platform::fake
