@@ -15,7 +15,6 @@ constexpr std::uint32_t kDeterministicCacheLeaf = 0x4;
 constexpr std::uint32_t kThermalLeaf = 0x6;
 constexpr std::uint32_t kTopologyLeaf = 0xB;
 constexpr std::uint32_t kExtendedFeatureLeaf = 0x80000001;
-constexpr std::int32_t kRequiredFamily = 6;
 // Level indexes in the order the descriptors are read.
 constexpr int kCacheReadOrder[kCacheLevelCount] = {1, 0, 2, 3};
 
@@ -70,7 +69,7 @@ ResultCode CProcessorModule::RunCpuidPass(IProcessorAccess& access, std::int32_t
     s.processorType = BitsAsInt(leaf1.eax, 12, 2);
     s.extendedModel = BitsAsInt(leaf1.eax, 16, 4);
     s.extendedFamily = BitsAsInt(leaf1.eax, 20, 8);
-    if (s.family != kRequiredFamily) {
+    if (s.family != generation_.requiredFamily) {
         return result::kFamilyNotSix;
     }
     s.brandClass = 0;

@@ -112,6 +112,9 @@ struct FrequencyDecisionRow {
 
 struct GenerationDescription {
     std::int32_t moduleNumber;  // n of Cpumod<n>, which also names the language file
+    // The only processor family the CPUID pass accepts (0x80041F57 for any
+    // other). The generations of family 15 set it to 15.
+    std::int32_t requiredFamily = 6;
     // Interface ids beyond 1000 and 4000 that the module answers.
     std::span<const std::int32_t> interfaces;
     std::span<const RegisterFieldRow> registerFields;
