@@ -1,6 +1,5 @@
 #include "trust_manifest.h"
 
-#include <openssl/evp.h>
 #include <unistd.h>
 
 #include <array>
@@ -11,13 +10,16 @@
 #include <sstream>
 #include <vector>
 
+#include "sha256.h"
 #include "sondrel/platform/library.h"
 
 namespace sondrel::platform::detail {
 
 namespace {
 
-constexpr std::size_t kReadChunk = std::size_t{256} * 1024;
+// A stack buffer: one allocation mapped and faulted in afresh for every
+// library cost more than the reads.
+constexpr std::size_t kReadChunk = std::size_t{64} * 1024;
 
 std::string Hex(const unsigned char* bytes, unsigned int length) {
     static constexpr char kDigits[] = "0123456789abcdef";
@@ -53,15 +55,11 @@ std::optional<std::string> RecordedDigest(const std::string& path) {
 }
 
 std::optional<std::string> DescriptorDigest(int descriptor, std::uint64_t* bytes) {
-    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), EVP_MD_CTX_free);
-    if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1) {
-        return std::nullopt;
-    }
-    // Filled by every read: no need to clear it first.
-    const std::unique_ptr<char[]> buffer(new char[kReadChunk]);
+    Sha256 sha;
+    std::array<std::uint8_t, kReadChunk> buffer;  // filled by every read
     std::uint64_t total = 0;
     for (;;) {
-        const ssize_t count = ::pread(descriptor, buffer.get(), kReadChunk, static_cast<off_t>(total));
+        const ssize_t count = ::pread(descriptor, buffer.data(), buffer.size(), static_cast<off_t>(total));
         if (count < 0 && errno == EINTR) {
             continue;
         }
@@ -71,18 +69,12 @@ std::optional<std::string> DescriptorDigest(int descriptor, std::uint64_t* bytes
         if (count == 0) {
             break;
         }
-        if (EVP_DigestUpdate(context.get(), buffer.get(), static_cast<std::size_t>(count)) != 1) {
-            return std::nullopt;
-        }
+        sha.Update(std::span(buffer).first(static_cast<std::size_t>(count)));
         total += static_cast<std::uint64_t>(count);
     }
-    std::array<unsigned char, EVP_MAX_MD_SIZE> digest{};
-    unsigned int length = 0;
-    if (EVP_DigestFinal_ex(context.get(), digest.data(), &length) != 1) {
-        return std::nullopt;
-    }
+    const Sha256::Digest digest = sha.Final();
     *bytes = total;
-    return Hex(digest.data(), length);
+    return Hex(digest.data(), static_cast<unsigned int>(digest.size()));
 }
 
 }  // namespace sondrel::platform::detail
