@@ -3,80 +3,25 @@
 
 Every logo is a badge of its product line (Vantor 2, Bastra, Corvid,
 Dunlin, Ember): the line sets the frame and the background, the ribbon
-names the variant (Duo, Quad, Solo, Extreme). Letters are drawn as
-strokes of a small built-in alphabet, so the pictures need no font.
+names the variant (Duo, Quad, Solo, Extreme). Letters are strokes of
+Cpumod12Glossa's small alphabet (its script draws them), so the pictures
+need no font.
 
 Run it from anywhere; it rewrites the SVG files beside itself:
     python3 lang/cpumod7/pictures/make_logos.py
 """
 
+import importlib.util
 from pathlib import Path
 
+HERE = Path(__file__).resolve().parent
+_SOURCE = importlib.util.spec_from_file_location(
+    "cpumod12_logos", HERE.parents[1] / "cpumod12" / "pictures" / "make_logos.py")
+LETTERS = importlib.util.module_from_spec(_SOURCE)
+_SOURCE.loader.exec_module(LETTERS)
+text = LETTERS.text
+
 WIDTH, HEIGHT = 160, 120
-
-# Strokes of each glyph on a 4 x 6 grid (y grows downwards); each stroke is
-# a list of points joined by lines.
-GLYPHS = {
-    "A": [[(0, 6), (2, 0), (4, 6)], [(0.7, 4), (3.3, 4)]],
-    "B": [[(0, 3), (3, 3), (4, 2), (4, 1), (3, 0), (0, 0), (0, 6), (3, 6), (4, 5), (4, 4), (3, 3)]],
-    "C": [[(4, 1), (3, 0), (1, 0), (0, 1), (0, 5), (1, 6), (3, 6), (4, 5)]],
-    "D": [[(0, 0), (0, 6), (2.5, 6), (4, 4.5), (4, 1.5), (2.5, 0), (0, 0)]],
-    "E": [[(4, 0), (0, 0), (0, 6), (4, 6)], [(0, 3), (3, 3)]],
-    "G": [[(4, 1), (3, 0), (1, 0), (0, 1), (0, 5), (1, 6), (3, 6), (4, 5), (4, 3), (2, 3)]],
-    "I": [[(2, 0), (2, 6)], [(1, 0), (3, 0)], [(1, 6), (3, 6)]],
-    "L": [[(0, 0), (0, 6), (4, 6)]],
-    "M": [[(0, 6), (0, 0), (2, 3), (4, 0), (4, 6)]],
-    "N": [[(0, 6), (0, 0), (4, 6), (4, 0)]],
-    "O": [[(1, 0), (3, 0), (4, 1), (4, 5), (3, 6), (1, 6), (0, 5), (0, 1), (1, 0)]],
-    "P": [[(0, 6), (0, 0), (3, 0), (4, 1), (4, 2), (3, 3), (0, 3)]],
-    "Q": [[(1, 0), (3, 0), (4, 1), (4, 5), (3, 6), (1, 6), (0, 5), (0, 1), (1, 0)], [(2.5, 4.5), (4, 6)]],
-    "R": [[(0, 6), (0, 0), (3, 0), (4, 1), (4, 2), (3, 3), (0, 3)], [(2, 3), (4, 6)]],
-    "S": [[(4, 1), (3, 0), (1, 0), (0, 1), (0, 2), (1, 3), (3, 3), (4, 4), (4, 5), (3, 6), (1, 6), (0, 5)]],
-    "T": [[(0, 0), (4, 0)], [(2, 0), (2, 6)]],
-    "U": [[(0, 0), (0, 5), (1, 6), (3, 6), (4, 5), (4, 0)]],
-    "V": [[(0, 0), (2, 6), (4, 0)]],
-    "X": [[(0, 0), (4, 6)], [(4, 0), (0, 6)]],
-    "Z": [[(0, 0), (4, 0), (0, 6), (4, 6)]],
-    "0": [[(1, 0), (3, 0), (4, 1), (4, 5), (3, 6), (1, 6), (0, 5), (0, 1), (1, 0)], [(3.5, 0.8), (0.5, 5.2)]],
-    "1": [[(1, 1), (2, 0), (2, 6)], [(1, 6), (3, 6)]],
-    "2": [[(0, 1), (1, 0), (3, 0), (4, 1), (4, 2), (0, 6), (4, 6)]],
-    "3": [[(0, 1), (1, 0), (3, 0), (4, 1), (4, 2), (3, 3), (1.5, 3)],
-          [(3, 3), (4, 4), (4, 5), (3, 6), (1, 6), (0, 5)]],
-    "4": [[(3, 6), (3, 0), (0, 4), (4, 4)]],
-    "5": [[(4, 0), (0, 0), (0, 3), (3, 3), (4, 4), (4, 5), (3, 6), (0, 6)]],
-    "6": [[(4, 0), (2, 0), (0, 2), (0, 5), (1, 6), (3, 6), (4, 5), (4, 4), (3, 3), (0, 3)]],
-    "7": [[(0, 0), (4, 0), (1.5, 6)]],
-    "8": [[(1, 0), (3, 0), (4, 1), (4, 2), (3, 3), (1, 3), (0, 2), (0, 1), (1, 0)],
-          [(1, 3), (0, 4), (0, 5), (1, 6), (3, 6), (4, 5), (4, 4), (3, 3)]],
-    "9": [[(0, 6), (2, 6), (4, 4), (4, 1), (3, 0), (1, 0), (0, 1), (0, 2), (1, 3), (4, 3)]],
-    "i": [[(1, 2.2), (1, 6)], [(1, 0.3), (1, 0.5)]],
-    "m": [[(0, 6), (0, 2)], [(0, 3), (1, 2), (2, 3), (2, 6)], [(2, 3), (3, 2), (4, 3), (4, 6)]],
-    "-": [[(0.5, 3), (3.5, 3)]],
-    " ": [],
-}
-# Advance of each glyph in grid units; the others advance 5.
-NARROW = {"i": 3, " ": 3}
-
-
-def advance(character):
-    return NARROW.get(character, 5)
-
-
-def text(content, centre_x, top, cap_height, colour, weight=None):
-    """A centred line of stroked text whose capitals are cap_height tall."""
-    scale = cap_height / 6.0
-    width = (sum(advance(c) for c in content) - 1) * scale
-    x = centre_x - width / 2
-    pieces = []
-    for character in content:
-        for stroke in GLYPHS[character]:
-            points = " L".join(f"{x + px * scale:.1f},{top + py * scale:.1f}" for px, py in stroke)
-            pieces.append("M" + points)
-        x += advance(character) * scale
-    stroke_width = weight if weight is not None else max(1.2, cap_height / 7.0)
-    return (f'<path d="{" ".join(pieces)}" fill="none" stroke="{colour}" stroke-width="{stroke_width:.1f}" '
-            f'stroke-linecap="round" stroke-linejoin="round"/>')
-
 
 # Lines: frame, background gradient and the colour of their texts.
 LINES = {
