@@ -237,6 +237,8 @@ TEST_F(Cpumod6OnProfile, BusClockRows) {
         const Speeds expected = AskSpeeds(root_, &ISpeeds::GetExpectedSpeeds);
         EXPECT_EQ(expected.busMHz, c.expectedBus);
         EXPECT_EQ(expected.cpuMHz, c.productCode == 4 ? 0.0f : 3000.0f);
+        // A processor the decision leaves not handled has no guide either.
+        EXPECT_EQ(Guide(), c.productCode == 4 ? "" : "05A");
     }
 }
 

@@ -39,6 +39,8 @@ constexpr std::uint32_t kAlwaysItems = Bit(3) | Bit(5) | Bit(11);
 module::GenerationDescription Describe() {
     module::GenerationDescription generation{};
     generation.moduleNumber = kModuleNumber;
+    // The CPUID pass's family gate, read for this module: family 15 passes,
+    // any other family is refused with 0x80041F57.
     generation.requiredFamily = kFamily;
     generation.interfaces = kInterfaces;
     generation.registerFields = RegisterFieldTable();
@@ -76,6 +78,11 @@ void CP6DaleModule::ClassifyBrand() {
 }
 
 void CP6DaleModule::ApplyMobileRule() {
+    SetCompatibilityGuide(Snapshot());
+}
+
+void CP6DaleModule::DecideFrequencySupport() {
+    CFrontSideBusModule::DecideFrequencySupport();
     SetCompatibilityGuide(Snapshot());
 }
 

@@ -20,6 +20,8 @@ protected:
     void ClassifyBrand() override;
     // No mobile rule: the end of the register pass sets the compatibility guide.
     void ApplyMobileRule() override;
+    // The decision can leave the processor not handled: the guide follows it.
+    void DecideFrequencySupport() override;
     void ComputeInfoItemWord() override;
     ResultCode LoadLogoBitmap(BitmapHandle* bitmap) override;
 };
