@@ -419,6 +419,24 @@ TEST_F(Cpumod6OnProfile, ModelDependentLevel3AndLogo) {
     }
 }
 
+TEST_F(Cpumod6OnProfile, MeasureSpeedsSnapsAndReportsTheBusByTheRatio) {
+    nlohmann::json profile = ReadProfile(kServerProfile);
+    SetMeasurements(profile, {3366.8f, 3366.8f, 3390.1f, 3390.1f, 3000.0f});
+    ASSERT_EQ(Initialise(profile), result::kSuccess);
+    auto* speeds = Lookup<ISpeeds>(root_, interface_id::kSpeeds);
+    float cpu = -1.0f;
+    float bus = -1.0f;
+    std::int32_t aux = 1;
+    ASSERT_EQ(speeds->MeasureSpeeds(1, &cpu, &bus, 5, &aux, 0), result::kSuccess);
+    EXPECT_EQ(cpu, 3400.0f);
+    EXPECT_EQ(bus, 800.0f);
+    // Far below the rating: not snapped, the bus from ratio 17.
+    ASSERT_EQ(speeds->MeasureSpeeds(1, &cpu, &bus, 5, &aux, 0), result::kSuccess);
+    EXPECT_EQ(cpu, 3000.0f);
+    EXPECT_EQ(bus, 3000.0f / 17.0f * 4.0f);
+    speeds->DropReference();
+}
+
 TEST_F(Cpumod6OnProfile, AnUnreadRegisterFieldFailsInitialize) {
     nlohmann::json profile = ReadProfile(kDesktopProfile);
     profile["packages"][0]["faults"] = {{"unreadFields", {"PCGuide"}}};
