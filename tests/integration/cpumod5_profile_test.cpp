@@ -344,6 +344,32 @@ TEST_F(Cpumod5OnProfile, PackagesByLineAndMobileField) {
     EXPECT_EQ(Package(), (std::pair<std::int32_t, std::string>{25, "QPG-479 low-voltage server pin grid array"}));
 }
 
+// MeasureSpeeds snaps within 1 % of the rated frequency, keeps a value
+// further off as measured, and stores nothing when the measurement fails.
+TEST_F(Cpumod5OnProfile, MeasureSpeedsSnapsOrFailsWithoutTouchingTheStoredValues) {
+    nlohmann::json profile = ReadProfile(kCorvidProfile);
+    SetMeasurements(profile, {1731.9f, 1731.9f, 1729.0f, 1729.0f, 1700.0f, 1700.0f});
+    profile["packages"][0]["measurements"].push_back({{"fail", "0x80041F40"}});
+    ASSERT_EQ(Initialise(profile), result::kSuccess);
+    auto* speeds = Lookup<ISpeeds>(root_, interface_id::kSpeeds);
+    float cpu = -1.0f;
+    float bus = -1.0f;
+    std::int32_t aux = 1;
+    ASSERT_EQ(speeds->MeasureSpeeds(1, &cpu, &bus, 5, &aux, 0), result::kSuccess);
+    EXPECT_EQ(cpu, 1733.333f);
+    EXPECT_FLOAT_EQ(bus, 533.3332f);
+    ASSERT_EQ(speeds->MeasureSpeeds(1, &cpu, &bus, 5, &aux, 0), result::kSuccess);
+    EXPECT_EQ(cpu, 1700.0f);
+    EXPECT_FLOAT_EQ(bus, 1700.0f / 13.0f * 4.0f);
+    cpu = bus = -1.0f;
+    EXPECT_EQ(speeds->MeasureSpeeds(1, &cpu, &bus, 5, &aux, 0), result::kUnexpectedFailure);
+    EXPECT_EQ(cpu, -1.0f);
+    EXPECT_EQ(bus, -1.0f);
+    const Speeds reported = AskSpeeds(root_, &ISpeeds::GetReportedSpeeds);
+    EXPECT_EQ(reported.cpuMHz, 1700.0f);
+    speeds->DropReference();
+}
+
 // Every row of the descriptor table, one descriptor at a time; 40h means no
 // cache at levels 2 and 3. A level without a descriptor stays -2.
 TEST_F(Cpumod5OnProfile, CacheDescriptors) {

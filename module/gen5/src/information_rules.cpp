@@ -59,7 +59,7 @@ module::InformationRules Describe() {
     return rules;
 }
 
-// No SSE4.2/POPCNT-era codes: 120 to 150 are unknown.
+// No thermal-sensor, SSE4, AVX or AES-NI code.
 constexpr std::array kWithoutCodes = {120, 130, 140, 150};
 
 std::vector<module::FeatureRow> Features() {
