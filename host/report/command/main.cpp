@@ -1,8 +1,8 @@
 // sondrel-report: the text report of one processor without any window, for
-// scripts and machines without a display. It runs the same broker session
-// and collection as the program and writes the report the way an
-// unattended run does; every failure is shown as the error box's text on
-// standard error.
+// scripts and machines without a display, or the same report as JSON. It
+// runs the same broker session and collection as the program and writes
+// the report the way an unattended run does; every failure is shown as the
+// error box's text on standard error.
 #include <cstdio>
 #include <filesystem>
 #include <span>
@@ -44,6 +44,19 @@ private:
     bool shown_ = false;
 };
 
+// The text report is appended to a file, as an unattended run does; a
+// JSON file holds one document and is replaced whole.
+ResultCode Write(const report::CommandOptions& options, const report::ReportSource& source,
+                 ui::ErrorReporter& errors) {
+    const bool json = options.format == report::ReportFormat::kJson;
+    if (options.output) {
+        return json ? report::WriteJsonReportFile(*options.output, source, errors)
+                    : report::AppendReportToFile(*options.output, true, source, errors);
+    }
+    return json ? report::PrintJsonReport(stdout, source, errors)
+                : report::PrintReport(stdout, source, errors);
+}
+
 // Collects the chosen processor and writes its report.
 int Report(const report::CommandOptions& options, const ui::LanguageText& language) {
     StandardErrorReporter errors(&language);
@@ -79,10 +92,7 @@ int Report(const report::CommandOptions& options, const ui::LanguageText& langua
                 errors.ShowErrorBox(result::kUnexpectedFailure);
             } else {
                 const report::ReportSource source{record, sheet, language};
-                const ResultCode written =
-                    options.output ? report::AppendReportToFile(*options.output, true, source, errors)
-                                   : report::PrintReport(stdout, source, errors);
-                status = written == result::kSuccess ? kExitSuccess : kExitFailure;
+                status = Write(options, source, errors) == result::kSuccess ? kExitSuccess : kExitFailure;
             }
         }
         // The logo bitmap and every module object go before the broker does.

@@ -19,6 +19,8 @@ struct OptionNames {
 constexpr OptionNames kHelp = {"--help", "-h"};
 constexpr OptionNames kProcessor = {"--processor", "-p"};
 constexpr OptionNames kOutput = {"--output", "-o"};
+// No short name: -f is left free for a later option.
+constexpr OptionNames kFormat = {"--format", "--format"};
 
 // The value of an option written as "--name=value", "--name value" or
 // "-n value"; `index` moves past what was used. Nullopt when `argument` is
@@ -50,6 +52,16 @@ std::optional<std::int32_t> ProcessorNumber(std::string_view text) {
     return number;
 }
 
+std::optional<ReportFormat> FormatNamed(std::string_view name) {
+    if (name == "text") {
+        return ReportFormat::kText;
+    }
+    if (name == "json") {
+        return ReportFormat::kJson;
+    }
+    return std::nullopt;
+}
+
 ParsedOptions Wrong(std::string error) {
     return {std::nullopt, std::move(error)};
 }
@@ -77,6 +89,16 @@ ParsedOptions ParseCommandLine(std::span<const char* const> arguments) {
                 return Wrong("option --output needs a file name");
             }
             options.output = std::string(**output);
+        } else if (const auto format = Value(kFormat, arguments, index)) {
+            if (!*format) {
+                return Wrong("option --format needs a format: text or json");
+            }
+            const auto named = FormatNamed(**format);
+            if (!named) {
+                return Wrong("invalid report format '" + EscapeForMessage(**format) +
+                             "': the formats are text and json");
+            }
+            options.format = *named;
         } else {
             return Wrong("unknown argument '" + EscapeForMessage(argument) + "'");
         }
@@ -88,13 +110,16 @@ std::string UsageText() {
     const std::string variable = profile::kProfileVariable;
     const std::string installed = SONDREL_INSTALLED_PROFILE_DIR;
     return std::string("Usage: ") + kCommandName +
-           " [--processor N] [--output FILE]\n"
+           " [--processor N] [--output FILE] [--format text|json]\n"
            "Identifies processor N (1 when not given) and writes the Quarn(R) Sondrel report of it,\n"
            "without any window.\n"
            "\n"
            "  -p, --processor N  the processor to report, numbered from 1 as in the Processor menu\n"
            "  -o, --output FILE  append the report to FILE (created when missing; a read-only file\n"
            "                     is left alone); without it the report goes to standard output\n"
+           "      --format FMT   text (the default) or json: one JSON document with the same\n"
+           "                     values, described in docs/report-json.md; with --output the\n"
+           "                     JSON file is replaced whole, never appended to\n"
            "  -h, --help         show this text and end\n"
            "\n"
            "The machine is described by a processor profile, chosen in this order:\n"

@@ -10,10 +10,13 @@ namespace sondrel::report {
 
 inline constexpr const char* kCommandName = "sondrel-report";
 
+enum class ReportFormat { kText, kJson };
+
 struct CommandOptions {
     bool help = false;
     std::int32_t processor = 1;         // 1-based
     std::optional<std::string> output;  // standard output when empty
+    ReportFormat format = ReportFormat::kText;
 };
 
 struct ParsedOptions {
@@ -22,7 +25,8 @@ struct ParsedOptions {
 };
 
 // Parses the arguments after the program name: --help (-h),
-// --processor N (--processor=N, -p N) and --output FILE (--output=FILE, -o FILE).
+// --processor N (--processor=N, -p N), --output FILE (--output=FILE, -o FILE)
+// and --format text|json (--format=json).
 ParsedOptions ParseCommandLine(std::span<const char* const> arguments);
 
 // The text --help prints.

@@ -17,23 +17,27 @@ constexpr std::int32_t kMaxCoresForSystemCount = 4;
 
 }  // namespace
 
-std::string DisabledCoresLine(const app::SystemRecord& record, const app::MainSheetState& sheet) {
+std::int32_t DisabledCoresCount(const app::SystemRecord& record, const app::MainSheetState& sheet) {
     const std::int32_t disabled = record.disabledCores;
     const std::int32_t active = record.coresPerPackage;
     if (record.multiCoreEnabled == 0 || disabled > 0) {
         if (!app::IsOneOf(kCountedProducts, record.productCode) || disabled > 0) {
-            return Line(kLabel, std::to_string(disabled));
+            return disabled;
         }
     }
     if (disabled < 0) {
-        return Line(kLabel, "0");
+        return 0;
     }
     const std::int32_t others = WrappingSubtract(sheet.processorsInSystem, active);
     if (active < record.logicalProcessorCount && record.family != app::kFamily15 &&
         active <= kMaxCoresForSystemCount && record.item7Flag == 1 && others > 0) {
-        return Line(kLabel, std::to_string(others));
+        return others;
     }
-    return Line(kLabel, "0");
+    return 0;
+}
+
+std::string DisabledCoresLine(const app::SystemRecord& record, const app::MainSheetState& sheet) {
+    return Line(kLabel, std::to_string(DisabledCoresCount(record, sheet)));
 }
 
 }  // namespace sondrel::report

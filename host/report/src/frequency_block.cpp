@@ -13,13 +13,6 @@ constexpr std::int32_t kNotClassified = 0;
 // Module 10 reports no expected bus frequency.
 constexpr std::int32_t kModuleWithoutExpectedBus = 10;
 
-// Expected values are shown only for classified processors whose module
-// vouches for them (items 9 and 10).
-bool ExpectedGate(const app::SystemRecord& record) {
-    return record.item3Flag == 1 && record.productCode != kNotClassified &&
-           record.productCode != app::kProductNotHandled && record.item9Flag == 1 && record.item10Flag == 1;
-}
-
 ui::TextPair MegahertzPair(float reported, float expected, bool bus, const ui::LanguageText& language) {
     return ui::FormatFrequencyPair(ui::TruncateToInteger(reported), ui::TruncateToInteger(expected), bus,
                                    language);
@@ -27,8 +20,27 @@ ui::TextPair MegahertzPair(float reported, float expected, bool bus, const ui::L
 
 }  // namespace
 
+bool ShowsFrequencyBlock(const app::SystemRecord& record) {
+    return record.item3Flag == 1;
+}
+
+// Expected values are shown only for classified processors whose module
+// vouches for them (items 9 and 10).
+bool ShowsExpectedFrequencies(const app::SystemRecord& record) {
+    return ShowsFrequencyBlock(record) && record.productCode != kNotClassified &&
+           record.productCode != app::kProductNotHandled && record.item9Flag == 1 && record.item10Flag == 1;
+}
+
+bool ShowsExpectedBus(const app::SystemRecord& record) {
+    return ShowsExpectedFrequencies(record) && record.moduleNumber != kModuleWithoutExpectedBus;
+}
+
+bool ShowsInterconnect(const app::SystemRecord& record) {
+    return record.interconnectShown == 1;
+}
+
 std::vector<std::string> FrequencyBlock(const app::SystemRecord& record, const ui::LanguageText& language) {
-    const bool expected = ExpectedGate(record);
+    const bool expected = ShowsExpectedFrequencies(record);
     const ui::TextPair processor =
         MegahertzPair(record.reportedCpuMHz, record.expectedCpuMHz, false, language);
     const ui::TextPair bus = MegahertzPair(record.reportedBusMHz, record.expectedBusMHz, true, language);
@@ -38,12 +50,12 @@ std::vector<std::string> FrequencyBlock(const app::SystemRecord& record, const u
         lines.push_back(Line("Expected Processor Frequency", processor.expected));
     }
     lines.push_back(Line("Reported Processor Frequency", processor.reported));
-    if (expected && record.moduleNumber != kModuleWithoutExpectedBus) {
+    if (ShowsExpectedBus(record)) {
         lines.push_back(Line("Expected System Bus Frequency", bus.expected));
     }
     lines.push_back(Line("Reported System Bus Frequency", bus.reported));
 
-    if (record.interconnectShown == 1) {
+    if (ShowsInterconnect(record)) {
         // The link speeds are truncated to whole MT/s before they are written.
         const ui::TextPair link = ui::FormatTransferRatePair(
             static_cast<float>(ui::TruncateToInteger(record.reportedInterconnect)),

@@ -103,15 +103,19 @@ const char* Module12GraphicsName(std::int32_t code) {
 
 }  // namespace
 
-std::string GraphicsLine(const app::SystemRecord& record) {
+GraphicsProduct GraphicsOf(const app::SystemRecord& record) {
+    using Kind = GraphicsProduct::Kind;
     const std::int32_t code = record.graphicsCode;
     if (record.addInGraphics == 1 || code == kAddInCode || code == kNoGraphicsCode) {
-        return Line(kLabel, kAddIn);
+        return {Kind::kAddIn, kAddIn};
     }
-    if (record.moduleNumber == app::kModule12) {
-        return Line(kLabel, Module12GraphicsName(code));
-    }
-    return Line(kLabel, EarlierGraphicsName(record));
+    const char* name =
+        record.moduleNumber == app::kModule12 ? Module12GraphicsName(code) : EarlierGraphicsName(record);
+    return {name == kUnknown ? Kind::kUnknown : Kind::kIntegrated, name};
+}
+
+std::string GraphicsLine(const app::SystemRecord& record) {
+    return Line(kLabel, GraphicsOf(record).text);
 }
 
 }  // namespace sondrel::report

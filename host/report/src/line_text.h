@@ -3,9 +3,11 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "sondrel/report/report_lines.h"
+#include "sondrel/wrapping_arithmetic.h"
 
 namespace sondrel::report {
 
@@ -35,6 +37,23 @@ inline std::string Line(const std::string& label, const std::string& value) {
         line.resize(kLineBufferSize - 2);
     }
     return line + "\n";
+}
+
+// A text field of the record, read no further than its buffer.
+template <std::size_t Size>
+std::string FieldText(const char (&field)[Size]) {
+    return std::string(field, ::strnlen(field, Size));
+}
+
+// The model the report shows: the extended model in the high digit.
+inline std::int32_t DisplayModel(const app::SystemRecord& record) {
+    constexpr std::int32_t kModelsPerExtendedModel = 16;
+    return WrappingAdd(WrappingMultiply(record.extendedModel, kModelsPerExtendedModel), record.model);
+}
+
+// A rejected count (0) is shown as one processor.
+inline std::int32_t ProcessorsInSystem(const app::MainSheetState& sheet) {
+    return sheet.processorsInSystem != 0 ? sheet.processorsInSystem : 1;
 }
 
 inline std::string YesNoLine(const std::string& label, bool yes) {

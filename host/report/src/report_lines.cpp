@@ -18,9 +18,7 @@ namespace {
 
 using app::SystemRecord;
 
-constexpr const char* kTitleLine = "Quarn(R) Sondrel\n";
 constexpr const char* kClosingLine = "*************************************************************\n";
-constexpr std::int32_t kModelsPerExtendedModel = 16;
 
 // Products whose first-level instruction cache is a trace cache.
 constexpr std::int32_t kFirstTraceCacheProduct = 48;
@@ -35,11 +33,6 @@ constexpr std::int32_t kLastModuleWithGraphicsLine = 12;
 constexpr std::int32_t kCacheSizeUnknown = -1;
 constexpr std::int32_t kNoCache = 0;
 
-// A text field of the record, read no further than its buffer.
-template <std::size_t Size>
-std::string FieldText(const char (&field)[Size]) {
-    return std::string(field, ::strnlen(field, Size));
-}
 constexpr std::array<std::int32_t, 2> kModulesWithBaseTdp = {11, 12};
 
 std::string TimeText(const platform::UtcTime& time) {
@@ -65,21 +58,11 @@ std::string CacheLine(const std::string& label, std::int32_t count, std::int32_t
     return Line(label, count > 1 ? std::to_string(count) + " x " + sizeText : sizeText);
 }
 
-bool ShowsL3Line(const SystemRecord& record) {
-    const std::int32_t size = record.l3CacheSize;
-    if (size == app::kCacheLevelAbsent) {
-        return false;
-    }
-    const bool noL3 = size == app::kNoCacheInterface || size == kCacheSizeUnknown || size == kNoCache;
-    return !noL3 || record.productCode == kProductWithL3Line;
-}
-
 void AddCacheLines(const SystemRecord& record, const ui::LanguageText& language,
                    std::vector<std::string>& lines) {
-    const bool trace =
-        record.productCode >= kFirstTraceCacheProduct && record.productCode <= kLastTraceCacheProduct;
-    lines.push_back(CacheLine(trace ? "L1 Trace Cache" : "L1 Instruction Cache", record.l1InstructionCount,
-                              record.l1InstructionCacheSize, record.l1InstructionCacheUnit, language));
+    lines.push_back(CacheLine(IsTraceCache(record) ? "L1 Trace Cache" : "L1 Instruction Cache",
+                              record.l1InstructionCount, record.l1InstructionCacheSize,
+                              record.l1InstructionCacheUnit, language));
     lines.push_back(CacheLine("L1 Data Cache", record.l1DataCount, record.l1DataCacheSize,
                               record.l1DataCacheUnit, language));
     lines.push_back(CacheLine("L2 Cache", record.l2Count, record.l2CacheSize, record.l2CacheUnit, language));
@@ -89,51 +72,78 @@ void AddCacheLines(const SystemRecord& record, const ui::LanguageText& language,
     }
 }
 
-struct YesNoRow {
-    const char* label;
-    bool (*yes)(const SystemRecord&);
-};
-
 // A technology counts only when it is both supported and enabled, where
 // the record has the two.
-constexpr std::array<YesNoRow, 14> kTechnologyLines = {{
-    {"Enhanced Quarn Ratewise(R) Technology", [](const SystemRecord& r) { return r.eqrtEnabled == 1; }},
-    {"MMX(TM)", [](const SystemRecord& r) { return r.mmx != 0; }},
-    {"Quarn(R) SSE", [](const SystemRecord& r) { return r.sse != 0; }},
-    {"Quarn(R) SSE2", [](const SystemRecord& r) { return r.sse2 != 0; }},
-    {"Quarn(R) SSE3", [](const SystemRecord& r) { return r.sse3 != 0; }},
-    {"Quarn(R) SSE4", [](const SystemRecord& r) { return r.sse4 != 0; }},
-    {"Quarn(R) AES-NI", [](const SystemRecord& r) { return r.aesNi != 0; }},
-    {"Quarn(R) AVX", [](const SystemRecord& r) { return r.avx != 0; }},
-    {"Enhanced Halt State", [](const SystemRecord& r) { return r.enhancedHaltState == 1; }},
-    {"Execute Disable Bit", [](const SystemRecord& r) { return r.executeDisable == 1; }},
-    {"Quarn(R) Twinstrand Technology",
+constexpr std::array<TechnologyRow, 14> kTechnologyLines = {{
+    {"Enhanced Quarn Ratewise(R) Technology", "enhancedRatewise",
+     [](const SystemRecord& r) { return r.eqrtEnabled == 1; }},
+    {"MMX(TM)", "mmx", [](const SystemRecord& r) { return r.mmx != 0; }},
+    {"Quarn(R) SSE", "sse", [](const SystemRecord& r) { return r.sse != 0; }},
+    {"Quarn(R) SSE2", "sse2", [](const SystemRecord& r) { return r.sse2 != 0; }},
+    {"Quarn(R) SSE3", "sse3", [](const SystemRecord& r) { return r.sse3 != 0; }},
+    {"Quarn(R) SSE4", "sse4", [](const SystemRecord& r) { return r.sse4 != 0; }},
+    {"Quarn(R) AES-NI", "aesNi", [](const SystemRecord& r) { return r.aesNi != 0; }},
+    {"Quarn(R) AVX", "avx", [](const SystemRecord& r) { return r.avx != 0; }},
+    {"Enhanced Halt State", "enhancedHaltState",
+     [](const SystemRecord& r) { return r.enhancedHaltState == 1; }},
+    {"Execute Disable Bit", "executeDisableBit", [](const SystemRecord& r) { return r.executeDisable == 1; }},
+    {"Quarn(R) Twinstrand Technology", "twinstrand",
      [](const SystemRecord& r) {
          return r.twinstrandSupport == app::kSupported && r.twinstrandEnabled == 1;
      }},
-    {"Quarn(R) 64 Architecture",
+    {"Quarn(R) 64 Architecture", "architecture64",
      [](const SystemRecord& r) { return r.arch64Support == app::kSupported && r.arch64Enabled == 1; }},
-    {"Quarn(R) Virtualization Technology",
+    {"Quarn(R) Virtualization Technology", "virtualization",
      [](const SystemRecord& r) {
          return r.virtualizationSupport == app::kSupported && r.virtualizationEnabled == 1;
      }},
-    {"Quarn(R) HVX with Extended Page Tables", [](const SystemRecord& r) { return r.eptEnabled == 1; }},
+    {"Quarn(R) HVX with Extended Page Tables", "extendedPageTables",
+     [](const SystemRecord& r) { return r.eptEnabled == 1; }},
 }};
+
+}  // namespace
+
+bool IsTraceCache(const SystemRecord& record) {
+    return record.productCode >= kFirstTraceCacheProduct && record.productCode <= kLastTraceCacheProduct;
+}
+
+bool ShowsL3Line(const SystemRecord& record) {
+    const std::int32_t size = record.l3CacheSize;
+    if (size == app::kCacheLevelAbsent) {
+        return false;
+    }
+    const bool noL3 = size == app::kNoCacheInterface || size == kCacheSizeUnknown || size == kNoCache;
+    return !noL3 || record.productCode == kProductWithL3Line;
+}
 
 bool ShowsCompatibilityGuide(const SystemRecord& record) {
     return app::IsOneOf(kGuideProducts, record.productCode) && record.family == app::kFamily15 &&
            app::IsOneOf(kGuideModels, record.model);
 }
 
-}  // namespace
+bool ShowsGraphicsLine(const SystemRecord& record) {
+    return record.moduleNumber <= kLastModuleWithGraphicsLine;
+}
+
+bool ShowsBaseTdp(const SystemRecord& record) {
+    return app::IsOneOf(kModulesWithBaseTdp, record.moduleNumber);
+}
+
+std::span<const TechnologyRow> TechnologyRows() {
+    return kTechnologyLines;
+}
+
+platform::OsVersion OperatingSystemNumbers(const std::optional<platform::OsVersion>& basic,
+                                           const std::optional<platform::OsVersion>& extended) {
+    if (extended && (extended->major != 0 || extended->minor != 0 || extended->build != 0)) {
+        return *extended;
+    }
+    return basic ? *basic : platform::OsVersion{};
+}
 
 std::string OperatingSystemLine(const std::optional<platform::OsVersion>& basic,
                                 const std::optional<platform::OsVersion>& extended) {
-    const platform::OsVersion none;
-    const platform::OsVersion& numbers =
-        extended && (extended->major != 0 || extended->minor != 0 || extended->build != 0) ? *extended
-        : basic                                                                            ? *basic
-                                                                                           : none;
+    const platform::OsVersion numbers = OperatingSystemNumbers(basic, extended);
     const std::string text = extended ? extended->releaseText : kVersionQueryFailed;
     return Line("Operating System", std::to_string(numbers.major) + "." + std::to_string(numbers.minor) +
                                         "-" + std::to_string(numbers.build) + "-" + text);
@@ -142,21 +152,18 @@ std::string OperatingSystemLine(const std::optional<platform::OsVersion>& basic,
 std::vector<std::string> ReportLines(const SystemRecord& record, const app::MainSheetState& sheet,
                                      const ReportEnvironment& environment, const ui::LanguageText& language) {
     std::vector<std::string> lines;
-    lines.push_back(kTitleLine);
+    lines.push_back(std::string(kReportTitle) + "\n");
     lines.push_back(Line("Version", std::string(ui::kVersionText) + "." + environment.buildStamp));
     lines.push_back(Line("Time Stamp", TimeText(environment.time)));
     lines.push_back(OperatingSystemLine(environment.basicVersion, environment.extendedVersion));
-    lines.push_back(Line("Number of processors in system",
-                         std::to_string(sheet.processorsInSystem != 0 ? sheet.processorsInSystem : 1)));
+    lines.push_back(Line("Number of processors in system", std::to_string(ProcessorsInSystem(sheet))));
     lines.push_back(Line("Current processor", "#" + std::to_string(record.currentProcessor)));
     lines.push_back(Line("Active cores per processor", std::to_string(record.coresPerPackage)));
     lines.push_back(DisabledCoresLine(record, sheet));
     lines.push_back(Line("Processor Name", FieldText(record.processorName)));
     lines.push_back(Line("Type", Hex(record.cpuType)));
     lines.push_back(Line("Family", Hex(record.family)));
-    lines.push_back(Line(
-        "Model",
-        Hex(WrappingAdd(WrappingMultiply(record.extendedModel, kModelsPerExtendedModel), record.model))));
+    lines.push_back(Line("Model", Hex(DisplayModel(record))));
     lines.push_back(Line("Stepping", Hex(record.stepping)));
     lines.push_back(Line("Revision", RevisionText(record)));
     if (sheet.maxCpuidLeaf != 0) {
@@ -167,16 +174,16 @@ std::vector<std::string> ReportLines(const SystemRecord& record, const app::Main
     if (ShowsCompatibilityGuide(record)) {
         lines.push_back(Line("Platform Compatibility Guide", FieldText(record.compatibilityGuide)));
     }
-    for (const YesNoRow& row : kTechnologyLines) {
+    for (const TechnologyRow& row : kTechnologyLines) {
         lines.push_back(YesNoLine(row.label, row.yes(record)));
     }
-    if (record.moduleNumber <= kLastModuleWithGraphicsLine) {
+    if (ShowsGraphicsLine(record)) {
         lines.push_back(GraphicsLine(record));
     }
-    if (app::IsOneOf(kModulesWithBaseTdp, record.moduleNumber)) {
+    if (ShowsBaseTdp(record)) {
         lines.push_back(Line("Base TDP", std::to_string(record.baseTdpWatts) + " W"));
     }
-    if (record.item3Flag == 1) {
+    if (ShowsFrequencyBlock(record)) {
         for (std::string& line : FrequencyBlock(record, language)) {
             lines.push_back(std::move(line));
         }

@@ -5,10 +5,9 @@
 #include <cstring>
 #include <filesystem>
 
-#include "sondrel/platform/os_version.h"
+#include "report_steps.h"
 #include "sondrel/platform/system_time.h"
 #include "sondrel/report/report_lines.h"
-#include "sondrel/ui/build_stamp.h"
 #include "sondrel/ui/string_ids.h"
 
 namespace sondrel::report {
@@ -20,29 +19,6 @@ namespace fs = std::filesystem;
 constexpr const char* kFileLineEnd = "\r\n";
 // A stream (standard output) gets the line end of the system it runs on.
 constexpr const char* kStreamLineEnd = "\n";
-
-struct ReportFailure {
-    ResultCode code;
-};
-
-// Steps before the file is chosen: the build stamp and the version queries.
-ReportEnvironment PrepareEnvironment() {
-    ReportEnvironment environment;
-    if (ui::GetBuildStamp(environment.buildStamp) != result::kSuccess) {
-        throw ReportFailure{result::kUnexpectedFailure};
-    }
-    environment.basicVersion = platform::QueryBasicVersion();
-    environment.extendedVersion = platform::QueryExtendedVersion();
-    return environment;
-}
-
-// The read-only attribute of a file: nobody may write it. The permission
-// bits are asked rather than the process's own access, so that a run with
-// every right still leaves such a file alone.
-bool IsReadOnly(const fs::file_status& status) {
-    constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    return (status.permissions() & kAnyWrite) == fs::perms::none;
-}
 
 // Writes every line with `lineEnd`; false at the first line that could not
 // be written.
@@ -82,22 +58,6 @@ void AppendToFile(const std::string& path, bool unattended, const ReportSource& 
     if (!written || !closed) {
         throw ReportFailure{result::kUnexpectedFailure};
     }
-}
-
-template <typename Step>
-ResultCode Reported(ui::ErrorReporter& errors, Step step) {
-    ResultCode code = result::kSuccess;
-    try {
-        step();
-    } catch (const ReportFailure& failure) {
-        code = failure.code;
-    } catch (...) {
-        code = result::kUnexpectedFailure;
-    }
-    if (code != result::kSuccess) {
-        errors.ShowErrorBox(code);
-    }
-    return code;
 }
 
 }  // namespace

@@ -29,6 +29,15 @@ TEST(ReportOptions, TheUsualSpellings) {
         EXPECT_EQ(parsed.options->processor, 3);
         EXPECT_EQ(parsed.options->output, "r.txt");
     }
+    EXPECT_EQ(Parse({}).options->format, sondrel::report::ReportFormat::kText);
+    for (const auto& arguments :
+         std::vector<std::vector<const char*>>{{"--format", "json"}, {"--format=json"}}) {
+        parsed = Parse(arguments);
+        ASSERT_TRUE(parsed.options) << parsed.error;
+        EXPECT_EQ(parsed.options->format, sondrel::report::ReportFormat::kJson);
+    }
+    EXPECT_EQ(Parse({"--format=json", "--format", "text"}).options->format,
+              sondrel::report::ReportFormat::kText);
     parsed = Parse({"-h"});
     ASSERT_TRUE(parsed.options);
     EXPECT_TRUE(parsed.options->help);
@@ -51,6 +60,10 @@ TEST(ReportOptions, WrongLinesSayWhatIsWrong) {
                   "invalid processor number '99999999999': a processor number is a whole number from 1 on"},
              Case{{"--output"}, "option --output needs a file name"},
              Case{{"--output="}, "option --output needs a file name"},
+             Case{{"--format"}, "option --format needs a format: text or json"},
+             Case{{"--format", "JSON"}, "invalid report format 'JSON': the formats are text and json"},
+             Case{{"--format="}, "invalid report format '': the formats are text and json"},
+             Case{{"-f", "json"}, "unknown argument '-f'"},
              Case{{"--processors", "2"}, "unknown argument '--processors'"},
              Case{{"report.txt", "10"}, "unknown argument 'report.txt'"},
          }) {

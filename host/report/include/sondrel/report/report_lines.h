@@ -15,6 +15,9 @@
 
 namespace sondrel::report {
 
+// The report's first line, without its line feed.
+inline constexpr const char* kReportTitle = "Quarn(R) Sondrel";
+
 // A report line is built in a buffer of this many bytes: longer values are
 // cut so that the line and its line feed fit.
 inline constexpr std::size_t kLineBufferSize = 500;

@@ -64,6 +64,19 @@ ResultCode AppendReportToFile(const std::string& path, bool unattended, const Re
 // `errors`.
 ResultCode PrintReport(std::FILE* stream, const ReportSource& source, ui::ErrorReporter& errors);
 
+// The JSON document on an open stream, written whole once it is complete:
+// a failure leaves nothing on the stream. 0 or 0x80041F40, shown through
+// `errors`.
+ResultCode PrintJsonReport(std::FILE* stream, const ReportSource& source, ui::ErrorReporter& errors);
+
+// Writes the JSON document to a file, replacing the file whole: the
+// document goes to a new file beside it, which then takes its name, so a
+// failed run leaves the old file as it was. An existing file that nobody
+// may write is left alone with 0x80041F41, as by an unattended run; any
+// other failure gives 0x80041F40. Shown through `errors`.
+ResultCode WriteJsonReportFile(const std::string& path, const ReportSource& source,
+                               ui::ErrorReporter& errors);
+
 class CSave {
 public:
     CSave() = default;
