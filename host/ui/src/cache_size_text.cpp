@@ -10,6 +10,11 @@ namespace {
 
 constexpr std::int32_t kUnknownSize = -1;
 constexpr std::int32_t kNoCache = 0;
+// A module without a cache interface leaves -2, and one that reports the
+// level absent -3; printed as numbers they read as a size of -2 bytes, so
+// they take the texts of an unknown size and of no cache.
+constexpr std::int32_t kNoCacheInterface = -2;
+constexpr std::int32_t kLevelAbsent = -3;
 constexpr std::int32_t kKilobytesPerMegabyte = 1024;
 // The decimal is the remainder in hundreds of KB, cut, not rounded.
 constexpr std::int32_t kKilobytesPerDecimal = 100;
@@ -34,10 +39,10 @@ UnitPieces UnitOf(std::int32_t size, std::int32_t unit) {
 }  // namespace
 
 std::string FormatCacheSize(std::int32_t size, std::int32_t unit, const LanguageText& language) {
-    if (size == kUnknownSize) {
+    if (size == kUnknownSize || size == kNoCacheInterface) {
         return language.StringOrEmpty(string_id::kCacheUnknown, kCacheSizeTextLimit);
     }
-    if (size == kNoCache) {
+    if (size == kNoCache || size == kLevelAbsent) {
         return language.StringOrEmpty(string_id::kCacheNone, kCacheSizeTextLimit);
     }
     const UnitPieces pieces = UnitOf(size, unit);

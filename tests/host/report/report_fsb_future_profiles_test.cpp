@@ -126,7 +126,7 @@ TEST(ReportOnFutureProfile, NoFrequencyBlockAndNoCachesOfItsOwn) {
                 "Processor Name: Quarn(R) Processor (newer than this program)", "Type: 0", "Family: 6",
                 "Model: A5", "Stepping: 2", "Revision: Unknown", "Maximum CPUID Level: 20",
                 // The host's cache text for a module without a cache interface.
-                "L1 Instruction Cache: -2 B", "L1 Data Cache: -2 B", "L2 Cache: -2 B",
+                "L1 Instruction Cache: Unknown", "L1 Data Cache: Unknown", "L2 Cache: Unknown",
                 "Packaging: Package not identified", "Enhanced Quarn Ratewise(R) Technology: Yes",
                 "MMX(TM): Yes", "Quarn(R) SSE: Yes", "Quarn(R) SSE2: Yes", "Quarn(R) SSE3: Yes",
                 "Quarn(R) SSE4: No", "Quarn(R) AES-NI: No", "Quarn(R) AVX: No", "Enhanced Halt State: No",

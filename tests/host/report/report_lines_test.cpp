@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, L3Line,
                                            L3Case{-2, 148, "absent"}, L3Case{-3, 148, "absent"},
                                            L3Case{-1, 49, "L3 Cache: Unknown\n"},
                                            L3Case{0, 49, "L3 Cache: None\n"},
-                                           L3Case{-2, 49, "L3 Cache: -2 KB\n"}, L3Case{-3, 49, "absent"},
+                                           L3Case{-2, 49, "L3 Cache: Unknown\n"}, L3Case{-3, 49, "absent"},
                                            L3Case{8192, 148, "L3 Cache: 8 MB\n"}));
 
 TEST(ReportLines, TraceCacheProductsAndCounts) {

@@ -48,11 +48,12 @@ TEST_P(CacheSizeText, ShowsTheSizeInItsUnit) {
 INSTANTIATE_TEST_SUITE_P(Sizes, CacheSizeText,
                          ::testing::Values(CacheCase{8192, 1, "8 MB"}, CacheCase{14080, 1, "13.7 MB"},
                                            CacheCase{-1, 1, "Unknown"}, CacheCase{0, 1, "None"},
+                                           CacheCase{-2, 0, "Unknown"}, CacheCase{-3, 1, "None"},
                                            CacheCase{1536, 1, "1.5 MB"}, CacheCase{8448, 1, "8.2 MB"},
                                            CacheCase{39424, 1, "38.5 MB"}, CacheCase{256, 1, "256 KB"},
                                            CacheCase{1024, 1, "1 MB"}, CacheCase{11264, 1, "11 MB"},
                                            CacheCase{1023, 1, "1023 KB"}, CacheCase{12, 3, "12 K uops"},
-                                           CacheCase{32, 0, "32 B"}, CacheCase{-2, 1, "-2 KB"}));
+                                           CacheCase{32, 0, "32 B"}));
 
 TEST(CacheSizeText, MissingStringsGiveEmptyTexts) {
     const TableLanguageText none;
