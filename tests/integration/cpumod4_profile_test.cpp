@@ -192,6 +192,42 @@ TEST_F(Cpumod4OnProfile, FeatureCodesOfThisGeneration) {
     EXPECT_EQ(Feature(50), 0);
 }
 
+// Every descriptor of the generation's leaf-2 table, alone in the leaf: its
+// level gets the size, the others stay without one (−2).
+TEST_F(Cpumod4OnProfile, DescriptorTable) {
+    struct Row {
+        std::uint32_t descriptor;
+        std::int32_t level;
+        std::int32_t size;
+    };
+    const Row rows[] = {
+        {0x66, 0, 8},    {0x67, 0, 16},   {0x68, 0, 32},   {0x70, 1, 12},   {0x71, 1, 16},
+        {0x72, 1, 32},   {0x39, 2, 128},  {0x3B, 2, 128},  {0x79, 2, 128},  {0x3A, 2, 192},
+        {0x3C, 2, 256},  {0x7A, 2, 256},  {0x3D, 2, 384},  {0x3E, 2, 512},  {0x7B, 2, 512},
+        {0x7C, 2, 1024}, {0x22, 3, 512},  {0x23, 3, 1024}, {0x25, 3, 2048}, {0x29, 3, 4096},
+        {0x40, 3, 0},
+        // Descriptors of other generations mean nothing here.
+        {0x2C, -1, 0},   {0x30, -1, 0},   {0x49, -1, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.descriptor);
+        nlohmann::json profile = ReadProfile(kDesktopProfile4);
+        SetCpuid(profile, 2, 0, "eax", (row.descriptor << 8) | 1u);
+        for (const char* reg : {"ebx", "ecx", "edx"}) {
+            SetCpuid(profile, 2, 0, reg, 0);
+        }
+        ASSERT_EQ(Initialise(profile), result::kSuccess);
+        auto* caches = Lookup<ICacheSizes>(root_, interface_id::kCacheSizes);
+        for (std::int32_t level = 0; level < 4; ++level) {
+            std::int32_t size = 0;
+            std::int32_t unit = 0;
+            EXPECT_EQ(caches->GetCacheSize(1, level, &size, &unit), result::kSuccess);
+            EXPECT_EQ(size, level == row.level ? row.size : -2) << level;
+        }
+        caches->DropReference();
+    }
+}
+
 TEST_F(Cpumod4OnProfile, InterfacesBeyondCacheSizesAreNotImplemented) {
     ASSERT_EQ(Initialise(ReadProfile(kDesktopProfile4)), result::kSuccess);
     for (const std::int32_t id : {interface_id::kCPUDetails, interface_id::kCPUCMPDetails,
