@@ -31,8 +31,9 @@ std::uint64_t MsrValue(const nlohmann::json& profile, const char* msr) {
 void SetBits(nlohmann::json& profile, const char* msr, int low, int width, std::uint64_t value) {
     const std::uint64_t mask = ((std::uint64_t{1} << width) - 1) << low;
     char text[24];
-    std::snprintf(text, sizeof text, "0x%016llX",
-                  static_cast<unsigned long long>((MsrValue(profile, msr) & ~mask) | ((value << low) & mask)));
+    std::snprintf(
+        text, sizeof text, "0x%016llX",
+        static_cast<unsigned long long>((MsrValue(profile, msr) & ~mask) | ((value << low) & mask)));
     profile["packages"][0]["msr"][msr] = text;
 }
 
@@ -201,13 +202,31 @@ TEST_F(Cpumod4OnProfile, DescriptorTable) {
         std::int32_t size;
     };
     const Row rows[] = {
-        {0x66, 0, 8},    {0x67, 0, 16},   {0x68, 0, 32},   {0x70, 1, 12},   {0x71, 1, 16},
-        {0x72, 1, 32},   {0x39, 2, 128},  {0x3B, 2, 128},  {0x79, 2, 128},  {0x3A, 2, 192},
-        {0x3C, 2, 256},  {0x7A, 2, 256},  {0x3D, 2, 384},  {0x3E, 2, 512},  {0x7B, 2, 512},
-        {0x7C, 2, 1024}, {0x22, 3, 512},  {0x23, 3, 1024}, {0x25, 3, 2048}, {0x29, 3, 4096},
+        {0x66, 0, 8},
+        {0x67, 0, 16},
+        {0x68, 0, 32},
+        {0x70, 1, 12},
+        {0x71, 1, 16},
+        {0x72, 1, 32},
+        {0x39, 2, 128},
+        {0x3B, 2, 128},
+        {0x79, 2, 128},
+        {0x3A, 2, 192},
+        {0x3C, 2, 256},
+        {0x7A, 2, 256},
+        {0x3D, 2, 384},
+        {0x3E, 2, 512},
+        {0x7B, 2, 512},
+        {0x7C, 2, 1024},
+        {0x22, 3, 512},
+        {0x23, 3, 1024},
+        {0x25, 3, 2048},
+        {0x29, 3, 4096},
         {0x40, 3, 0},
         // Descriptors of other generations mean nothing here.
-        {0x2C, -1, 0},   {0x30, -1, 0},   {0x49, -1, 0},
+        {0x2C, -1, 0},
+        {0x30, -1, 0},
+        {0x49, -1, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.descriptor);

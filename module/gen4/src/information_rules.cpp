@@ -75,9 +75,12 @@ constexpr std::array kReplacedNames = {FallbackNameRow{4, {string_id::kNotHandle
 constexpr std::array kKeptNames = {ProductCodeRange{48, 53}};
 // A name the frequency decision emptied is refilled with its product line.
 constexpr std::array kEmptyNames = {
-    FallbackNameRow{48, {string_id::kCorvid4Name, {}}},       FallbackNameRow{49, {string_id::kBastraName, {}}},
-    FallbackNameRow{50, {string_id::kDunlinName, {}}},        FallbackNameRow{51, {string_id::kMobileCorvid4Name, {}}},
-    FallbackNameRow{52, {string_id::kCorvid4MName, {}}},      FallbackNameRow{53, {string_id::kMobileDunlinName, {}}},
+    FallbackNameRow{48, {string_id::kCorvid4Name, {}}},
+    FallbackNameRow{49, {string_id::kBastraName, {}}},
+    FallbackNameRow{50, {string_id::kDunlinName, {}}},
+    FallbackNameRow{51, {string_id::kMobileCorvid4Name, {}}},
+    FallbackNameRow{52, {string_id::kCorvid4MName, {}}},
+    FallbackNameRow{53, {string_id::kMobileDunlinName, {}}},
 };
 
 module::InformationRules DescribeInformation() {
@@ -89,7 +92,8 @@ module::InformationRules DescribeInformation() {
 
 module::NamingRules DescribeNaming() {
     module::NamingRules rules{};
-    rules.fallback = {kReplacedNames, kKeptNames, string_id::kGenericName, kEmptyNames, string_id::kGenericName};
+    rules.fallback = {kReplacedNames, kKeptNames, string_id::kGenericName, kEmptyNames,
+                      string_id::kGenericName};
     return rules;
 }
 
@@ -137,8 +141,9 @@ std::int32_t InfoItemWord(const ProcessorSnapshot& s) {
     }
     const auto shared = static_cast<std::uint32_t>(module::ComputeInfoItemWord(InformationRules(), s));
     std::uint32_t word = (shared & ~kProductItems) | kAlwaysItems;
-    const auto row = std::find_if(kItems.begin(), kItems.end(),
-                                  [&s](const ItemRow& candidate) { return candidate.productCode == s.productCode; });
+    const auto row = std::find_if(kItems.begin(), kItems.end(), [&s](const ItemRow& candidate) {
+        return candidate.productCode == s.productCode;
+    });
     if (row != kItems.end()) {
         word |= row->items;
     }
@@ -147,7 +152,8 @@ std::int32_t InfoItemWord(const ProcessorSnapshot& s) {
 
 std::optional<std::int32_t> LogoBitmap(std::int32_t productCode, std::int32_t stepping) {
     const auto row = std::find_if(kLogos.begin(), kLogos.end(), [&](const LogoRow& logo) {
-        return logo.productCode == productCode && stepping >= logo.firstStepping && stepping <= logo.lastStepping;
+        return logo.productCode == productCode && stepping >= logo.firstStepping &&
+               stepping <= logo.lastStepping;
     });
     return row == kLogos.end() ? std::nullopt : std::optional(row->bitmapId);
 }

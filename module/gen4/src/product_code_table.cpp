@@ -59,8 +59,9 @@ bool Holds(const ProductCodeRow& row, const ProcessorSnapshot& s) {
 
 std::int32_t ProductCodeBySignature(const ProcessorSnapshot& s) {
     // Any known stepping reads its register fields; they decide the code.
-    return ServedSignature(s) && module::Contains(kAllSteppings, s.stepping) ? kProductCodes.back().productCode
-                                                                             : module::kProductNotHandled;
+    return ServedSignature(s) && module::Contains(kAllSteppings, s.stepping)
+               ? kProductCodes.back().productCode
+               : module::kProductNotHandled;
 }
 
 std::int32_t ProductCode(const ProcessorSnapshot& s) {

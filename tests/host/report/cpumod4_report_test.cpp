@@ -110,22 +110,20 @@ TEST(ReportOnCpumod4Profiles, DesktopPartWithTwinstrandOnA533Bus) {
     ExpectReport("cpumod4/desktop_corvid4_twinstrand_f29.json",
                  Report(Joined(Joined(Processor("Quarn(R) Corvid(R) 4 CPU 3.06GHz", "9"),
                                       {"Packaging: QPG-478 desktop pin grid array"}),
-                               Joined(Features("No", "Yes"),
-                                      {"Expected Processor Frequency: 3.06 GHz",
-                                       "Reported Processor Frequency: 3.06 GHz",
-                                       "Expected System Bus Frequency: 533 MHz",
-                                       "Reported System Bus Frequency: 533 MHz"}))));
+                               Joined(Features("No", "Yes"), {"Expected Processor Frequency: 3.06 GHz",
+                                                              "Reported Processor Frequency: 3.06 GHz",
+                                                              "Expected System Bus Frequency: 533 MHz",
+                                                              "Reported System Bus Frequency: 533 MHz"}))));
 }
 
 TEST(ReportOnCpumod4Profiles, MobilePartWithFrequencyScalingOnA400Bus) {
     ExpectReport("cpumod4/mobile_corvid4_m_f27.json",
                  Report(Joined(Joined(Processor("Mobile Quarn(R) Corvid(R) 4 CPU - M 2.20GHz", "7"),
                                       {"Packaging: QPG-478 mobile pin grid array"}),
-                               Joined(Features("Yes", "No"),
-                                      {"Expected Processor Frequency: 2.20 GHz",
-                                       "Reported Processor Frequency: 2.20 GHz",
-                                       "Expected System Bus Frequency: 400 MHz",
-                                       "Reported System Bus Frequency: 400 MHz"}))));
+                               Joined(Features("Yes", "No"), {"Expected Processor Frequency: 2.20 GHz",
+                                                              "Reported Processor Frequency: 2.20 GHz",
+                                                              "Expected System Bus Frequency: 400 MHz",
+                                                              "Reported System Bus Frequency: 400 MHz"}))));
 }
 
 }  // namespace
