@@ -371,6 +371,21 @@ TEST_F(Cpumod4OnProfile, BusClockRows) {
     }
 }
 
+TEST_F(Cpumod4OnProfile, MeasureSpeedsKeepsTheProductCodeInitializeDecided) {
+    nlohmann::json profile = ReadProfile(kDesktopProfile4);
+    SetBits(profile, "0x2C", 16, 3, 7);
+    ASSERT_EQ(Initialise(profile), result::kSuccess);
+    ASSERT_EQ(ProductCode(), 4);
+    auto* speeds = Lookup<ISpeeds>(root_, interface_id::kSpeeds);
+    float cpu = 0.0f;
+    float bus = 0.0f;
+    std::int32_t aux = 1;
+    EXPECT_EQ(speeds->MeasureSpeeds(1, &cpu, &bus, 5, &aux, 0), result::kSuccess);
+    speeds->DropReference();
+    EXPECT_EQ(ProductCode(), 4);
+    EXPECT_EQ(cpu, 3064.2f);
+}
+
 // The reported bus is the measured frequency over the selected ratio, × 4.
 struct RatioCase {
     const char* what;

@@ -61,7 +61,13 @@ const module::GenerationDescription& Cpumod4Generation() {
 
 CP4CragModule::CP4CragModule() : CFrontSideBusModule(Cpumod4Generation(), SpeedModel()) {}
 
+// Once Initialize has decided the product code, the refreshes of
+// MeasureSpeeds keep it: a processor found not handled (an "FSBSel" outside
+// the table, say) must not turn back into a classified one.
 void CP4CragModule::ClassifyBrand() {
+    if (State().readyFlag == 1) {
+        return;
+    }
     module::ProcessorSnapshot& s = Snapshot();
     s.brandClass = 0;
     s.productCode = ProductCodeBySignature(s);
@@ -73,6 +79,9 @@ void CP4CragModule::ClassifyBrand() {
 void CP4CragModule::ApplyMobileRule() {
     module::ProcessorSnapshot& s = Snapshot();
     DecodeMaxRatio(s);
+    if (State().readyFlag == 1) {
+        return;
+    }
     s.productCode = ProductCode(s);
     if (s.productCode == module::kProductNotHandled) {
         s.expectedCpuMHz = 0.0f;
