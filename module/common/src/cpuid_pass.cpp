@@ -1,5 +1,7 @@
 // The CPUID pass: processor count and presence, signature, features,
 // topology, caches, brand string, system counts and the measurement.
+#include <cmath>
+
 #include "sondrel/module/front_side_bus.h"
 #include "sondrel/module/processor_module.h"
 #include "sondrel/module/text.h"
@@ -231,9 +233,15 @@ ResultCode CProcessorModule::Measure(IProcessorAccess& access, std::int32_t proc
         case MeasurementSlot::kFrequencies:
             return access.MeasureFrequencies(processor, generation_.measurementMode, sampleCount, cpuMHz,
                                              busMHz, auxOut, auxIn);
-        case MeasurementSlot::kProcessorFrequency:
-            return access.MeasureProcessorFrequency(processor, generation_.measurementMode, sampleCount,
-                                                    cpuMHz, auxOut, auxIn);
+        case MeasurementSlot::kProcessorFrequency: {
+            const ResultCode status = access.MeasureProcessorFrequency(processor, generation_.measurementMode,
+                                                                       sampleCount, cpuMHz, auxOut, auxIn);
+            if (status == result::kSuccess && generation_.discardInvalidMeasurements &&
+                !(std::isfinite(*cpuMHz) && *cpuMHz > 0.0f)) {
+                *cpuMHz = 0.0f;
+            }
+            return status;
+        }
     }
     return result::kUnexpectedFailure;
 }

@@ -54,6 +54,10 @@ std::optional<float> RatioFrom(const RatioRule& rule, const ProcessorSnapshot& s
             return std::max(MaxRatio(s), fields.Ratio(fsb_field::kEQRTRatio));
         case RatioSource::kMaxRatio:
             return MaxRatio(s);
+        case RatioSource::kEqrtWhenSet: {
+            const float eqrt = fields.Ratio(fsb_field::kEQRTRatio);
+            return eqrt > 0.0f ? std::optional(eqrt) : std::nullopt;
+        }
     }
     return std::nullopt;
 }
@@ -70,6 +74,14 @@ std::optional<float> BusClock(const FrontSideBusModel& model, const ProcessorSna
         return fixed->busClockMHz;
     }
     const std::int32_t fsbSel = snapshot.fields.Value(fsb_field::kFsbSel);
+    const auto variant = std::find_if(
+        model.variantBusClocks.begin(), model.variantBusClocks.end(), [&](const VariantBusClockRow& v) {
+            return v.model == snapshot.model && v.stepping == snapshot.stepping &&
+                   v.productCode == snapshot.productCode && v.fsbSel == fsbSel;
+        });
+    if (variant != model.variantBusClocks.end()) {
+        return variant->busClockMHz;
+    }
     const auto row = std::find_if(model.busClocks.begin(), model.busClocks.end(),
                                   [fsbSel](const BusClockRow& clock) { return clock.fsbSel == fsbSel; });
     return row == model.busClocks.end() ? std::nullopt : std::optional(row->busClockMHz);

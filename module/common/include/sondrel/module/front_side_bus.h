@@ -40,12 +40,23 @@ struct FixedBusClockRow {
     std::int32_t fsbSelTakenAs;
 };
 
+// One processor variant whose "FSBSel" value stands for another bus clock
+// than the table's: the model, stepping and product code it applies to.
+struct VariantBusClockRow {
+    std::int32_t model;
+    std::int32_t stepping;
+    std::int32_t productCode;
+    std::int32_t fsbSel;
+    float busClockMHz;
+};
+
 enum class RatioSource {
     kMaxFsbRatioForProduct,        // "MaxFSBRatio", for one product code
     kSecondThermalMonitorWhenHot,  // "TM2Ratio" while the processor is hot and has the second monitor
     kHalfRatio,                    // "EQRTRatio" (or the maximum ratio) plus half a step, on half-ratio parts
     kLargerOfMaxAndEqrt,           // the larger of the maximum ratio and "EQRTRatio"
     kMaxRatio,                     // the maximum ratio
+    kEqrtWhenSet,                  // "EQRTRatio" while it is above 0 (the ratio frequency scaling set)
 };
 
 // Ratio selection: the first rule that applies gives the current ratio.
@@ -59,6 +70,8 @@ inline constexpr std::int32_t kNoHalfMegahertz = -1;
 struct FrontSideBusModel {
     std::span<const BusClockRow> busClocks;
     std::span<const FixedBusClockRow> fixedBusClocks;
+    // Checked before `busClocks`; empty for every generation but one.
+    std::span<const VariantBusClockRow> variantBusClocks = {};
     // The "FSBSel" whose bus values gain 0.5 MHz (a 166.6667 MHz clock
     // shows as 667); kNoHalfMegahertz: none.
     std::int32_t halfMegahertzFsbSel = kNoHalfMegahertz;

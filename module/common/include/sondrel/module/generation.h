@@ -129,6 +129,9 @@ struct GenerationDescription {
     LoadThreadPolicy loadThreads = LoadThreadPolicy::kOnePerLogicalProcessor;
     MeasurementSlot measurementSlot = MeasurementSlot::kFrequencies;
     std::int32_t measurementMode = 0;
+    // A measured core frequency that is not a finite number above 0 is
+    // kept as 0 (not measured) instead of being reported.
+    bool discardInvalidMeasurements = false;
     std::span<const FeatureRow> features;
     // Product codes whose register pass ends with the mobile rule.
     std::span<const ProductCodeRange> mobileRuleProductCodes;
