@@ -215,6 +215,7 @@ private slots:
 
         QVERIFY2(!gaveUp, qPrintable(QString("stuck at step %1").arg(step)));
         QVERIFY(agreementAccepted);
+        QVERIFY2(step > 5, "the run ended before Exit was chosen");
         QCOMPARE(status, ui::kExitSuccess);
         QCOMPARE(tabsSeen, (QList<int>{1, 2, 2, 0}));
         // Processor 2 of the fixture has a revision and a measurement of its own.
