@@ -156,7 +156,9 @@ ResultCode SheetWindowWidget::RunWhileDrawing(const std::function<ResultCode()>&
 
 void SheetWindowWidget::Wait(std::uint32_t milliseconds) {
     QEventLoop loop;
-    QTimer::singleShot(std::chrono::milliseconds(milliseconds), &loop, &QEventLoop::quit);
+    // A coarse timer (Qt's choice for waits of seconds) may end up to 5 %
+    // early, which would cut the splash's minimum time short.
+    QTimer::singleShot(std::chrono::milliseconds(milliseconds), Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
 }
 

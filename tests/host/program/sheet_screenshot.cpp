@@ -29,6 +29,8 @@ int main(int argc, char** argv) {
         if (!sheet.Start()) {
             status = 1;
         } else {
+            // Which of the three frequency pages this profile keeps, for choosing profiles.
+            std::printf("%s: frequency page %d\n", argv[1], static_cast<int>(sheet.sheet().keptFrequencyPage()));
             const std::int32_t views[] = {app::command_id::kViewFrequencyPage,
                                           app::command_id::kViewTechnologiesPage,
                                           app::command_id::kViewCpuidPage};

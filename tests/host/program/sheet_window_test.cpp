@@ -4,8 +4,10 @@
 // save dialog, and Exit.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTabWidget>
@@ -121,6 +123,10 @@ private slots:
         bool agreementAccepted = false;
         bool saved = false;
         int step = 0;
+        bool gaveUp = false;
+        constexpr qint64 kGiveUpMs = 30000;
+        QElapsedTimer clock;
+        clock.start();
 
         QTimer driver;
         driver.setInterval(20);
@@ -132,9 +138,24 @@ private slots:
                 QTimer::singleShot(0, accept, &QAbstractButton::click);
                 return;
             }
+            if (clock.elapsed() > kGiveUpMs) {
+                // A stuck step fails the test here instead of leaving it waiting forever.
+                if (!gaveUp) {
+                    gaveUp = true;
+                    for (QWidget* widget : QApplication::topLevelWidgets()) {
+                        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog != nullptr && dialog->isVisible()) {
+                            QTimer::singleShot(0, dialog, &QDialog::reject);
+                        }
+                    }
+                }
+                return;
+            }
             if (auto* dialog = Visible<QFileDialog>()) {
-                dialog->selectFile(QString::fromStdString(report.string()));
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+                // As a person would: the name typed into the file name box, then Return.
+                auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                QVERIFY(name != nullptr);
+                name->setText(QString::fromStdString(report.string()));
+                QTest::keyClick(name, Qt::Key_Return);
                 saved = true;
                 return;
             }
@@ -192,7 +213,9 @@ private slots:
         }
         driver.stop();
 
+        QVERIFY2(!gaveUp, qPrintable(QString("stuck at step %1").arg(step)));
         QVERIFY(agreementAccepted);
+        QVERIFY2(step > 5, "the run ended before Exit was chosen");
         QCOMPARE(status, ui::kExitSuccess);
         QCOMPARE(tabsSeen, (QList<int>{1, 2, 2, 0}));
         // Processor 2 of the fixture has a revision and a measurement of its own.
