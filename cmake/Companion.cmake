@@ -22,6 +22,7 @@ function(sondrel_companion target)
   endif()
   install(TARGETS ${target} LIBRARY DESTINATION ${SONDREL_INSTALL_LIBRARY_DIR})
   set_property(GLOBAL APPEND PROPERTY SONDREL_COMPANIONS ${target})
+  set_property(GLOBAL APPEND PROPERTY SONDREL_INSTALLED_COMPANIONS ${target})
 endfunction()
 
 # Writes bin/trust.manifest after every build and beside the installed
@@ -41,9 +42,19 @@ function(sondrel_write_trust_manifest)
   if(companions)
     add_dependencies(trust_manifest ${companions})
   endif()
-  install(FILES ${list_file} DESTINATION ${SONDREL_INSTALL_LIBRARY_DIR} RENAME trust-manifest-files.txt)
+  # The installed manifest vouches only for what is installed (test-only
+  # modules stay in the build tree). The prefix is read at install time, so
+  # --prefix and DESTDIR both land the manifest beside the libraries.
+  get_property(installed GLOBAL PROPERTY SONDREL_INSTALLED_COMPANIONS)
+  set(installed_names "")
+  foreach(companion IN LISTS installed)
+    list(APPEND installed_names "$<TARGET_FILE_NAME:${companion}>")
+  endforeach()
+  set(installed_list ${CMAKE_BINARY_DIR}/trust-manifest-installed-files.txt)
+  file(GENERATE OUTPUT ${installed_list} CONTENT "$<JOIN:${installed_names},\n>\n")
+  install(FILES ${installed_list} DESTINATION ${SONDREL_INSTALL_LIBRARY_DIR} RENAME trust-manifest-files.txt)
+  set(directory "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${SONDREL_INSTALL_LIBRARY_DIR}")
   install(CODE "execute_process(COMMAND \"${CMAKE_COMMAND}\"
-      -DDIRECTORY=\$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${SONDREL_INSTALL_LIBRARY_DIR}
-      -DLIST=\$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${SONDREL_INSTALL_LIBRARY_DIR}/trust-manifest-files.txt
+      \"-DDIRECTORY=${directory}\" \"-DLIST=${directory}/trust-manifest-files.txt\"
       -P \"${CMAKE_SOURCE_DIR}/cmake/WriteTrustManifest.cmake\" COMMAND_ERROR_IS_FATAL ANY)")
 endfunction()

@@ -3,7 +3,8 @@
 
 SONDREL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 SONDREL_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev libssl-dev
-                  qt6-base-dev qt6-svg-dev fonts-dejavu-core xvfb xauth python3-jsonschema)
+                  qt6-base-dev qt6-svg-dev fonts-dejavu-core xvfb xauth python3-jsonschema
+                  desktop-file-utils appstream man-db groff-base dpkg-dev fakeroot file)
 
 sondrel_install_packages() {
   local missing=()

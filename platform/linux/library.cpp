@@ -180,7 +180,13 @@ std::optional<std::string> FindLibrary(std::string_view fileName) {
     if (name.find('/') != std::string::npos) {
         return IsRegularFile(name) ? std::optional(name) : std::nullopt;
     }
-    for (const std::string& directory : {ProgramDirectory(), std::string(SONDREL_INSTALLED_LIBRARY_DIR)}) {
+    // Beside the program (a build tree), then the library directory of the
+    // installed tree the program runs from, wherever that tree was moved,
+    // then the directory of the configured installation.
+    const std::string program = ProgramDirectory();
+    const std::string installedBeside =
+        program.empty() ? std::string{} : program + "/" + SONDREL_RELATIVE_LIBRARY_DIR;
+    for (const std::string& directory : {program, installedBeside, std::string(SONDREL_INSTALLED_LIBRARY_DIR)}) {
         if (directory.empty()) {
             continue;
         }
