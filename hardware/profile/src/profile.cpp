@@ -108,6 +108,20 @@ std::string LoadError::Message() const {
     return EscapeForMessage(line + problem);
 }
 
+std::string BundledProfileDirectory() {
+    // The profiles of the installed tree the program runs from, wherever
+    // that tree was moved; then those of the configured installation.
+    std::error_code error;
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        const auto beside = program.parent_path() / SONDREL_RELATIVE_PROFILE_DIR;
+        if (std::filesystem::is_regular_file(beside / "default.json", error)) {
+            return beside.lexically_normal().string();
+        }
+    }
+    return SONDREL_INSTALLED_PROFILE_DIR;
+}
+
 std::string ChooseProfilePath() {
     const char* chosen = std::getenv(kProfileVariable);
     if (chosen != nullptr && *chosen != '\0') {
@@ -117,16 +131,7 @@ std::string ChooseProfilePath() {
     if (std::filesystem::exists(kDefaultProfile, error)) {
         return kDefaultProfile;
     }
-    // The profiles of the installed tree the program runs from, wherever
-    // that tree was moved; then those of the configured installation.
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        const auto beside = program.parent_path() / SONDREL_RELATIVE_PROFILE_DIR / "default.json";
-        if (std::filesystem::is_regular_file(beside, error)) {
-            return beside.lexically_normal().string();
-        }
-    }
-    return std::string(SONDREL_INSTALLED_PROFILE_DIR) + "/default.json";
+    return BundledProfileDirectory() + "/default.json";
 }
 
 }  // namespace sondrel::profile

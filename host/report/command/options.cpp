@@ -108,7 +108,7 @@ ParsedOptions ParseCommandLine(std::span<const char* const> arguments) {
 
 std::string UsageText() {
     const std::string variable = profile::kProfileVariable;
-    const std::string installed = SONDREL_INSTALLED_PROFILE_DIR;
+    const std::string installed = profile::BundledProfileDirectory();
     return std::string("Usage: ") + kCommandName +
            " [--processor N] [--output FILE] [--format text|json]\n"
            "Identifies processor N (1 when not given) and writes the Quarn(R) Sondrel report of it,\n"
@@ -150,7 +150,7 @@ std::string UsageText() {
 std::string MissingProfileHint(const std::string& path) {
     return std::string(kCommandName) + ": no processor profile at '" + EscapeForMessage(path) +
            "': choose one with " + profile::kProfileVariable + "=FILE (the bundled profiles are in " +
-           SONDREL_INSTALLED_PROFILE_DIR + "; see '" + kCommandName + " --help')\n";
+           profile::BundledProfileDirectory() + "; see '" + kCommandName + " --help')\n";
 }
 
 }  // namespace sondrel::report

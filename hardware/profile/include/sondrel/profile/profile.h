@@ -166,8 +166,12 @@ LoadResult ParseProfile(std::string_view text, const std::string& path);
 inline constexpr const char* kProfileVariable = "SONDREL_PROFILE";
 inline constexpr const char* kDefaultProfile = "profiles/default.json";
 
+// The folder of the bundled profiles: the installed tree's beside the
+// program when it is there, else the configured installation's.
+std::string BundledProfileDirectory();
+
 // SONDREL_PROFILE when set and not empty; else profiles/default.json when it
-// exists in the current directory; else the installed default profile.
+// exists in the current directory; else the bundled default profile.
 std::string ChooseProfilePath();
 
 }  // namespace sondrel::profile
