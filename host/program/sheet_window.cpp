@@ -192,12 +192,13 @@ void SheetWindowWidget::SetPages(const std::array<ui::ResultPage*, ui::kVisibleP
         if (widget == nullptr) {
             continue;
         }
-        // Pages of different sizes sit at the top left of the tab.
+        // A page smaller than the tab fills it: its controls keep their
+        // places at the top left and its background covers the rest.
         auto* holder = new QWidget(tabs_);
         auto* layout = new QVBoxLayout(holder);
         layout->setContentsMargins(0, 0, 0, 0);
         pageWidgets_[index] = widget.release();
-        layout->addWidget(pageWidgets_[index], 0, Qt::AlignLeft | Qt::AlignTop);
+        layout->addWidget(pageWidgets_[index]);
         holders_[index] = holder;
         tabs_->addTab(holder, Latin1(language_.StringOrEmpty(pages[index]->CaptionStringId(), kTitleLimit)));
     }

@@ -10,6 +10,11 @@ namespace sondrel::ui::qt {
 
 PageWidget::PageWidget(ResultPage& page, const SondrelDialogTemplate& dialog, QWidget* parent)
     : QWidget(parent), page_(page), surface_(new TemplateSurface(dialog, this)) {
+    // The tab is as large as the largest page: a smaller page grows to fill
+    // it, so its background covers the whole tab; the controls keep their
+    // places from the template.
+    surface_->setMinimumSize(surface_->size());
+    surface_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(surface_);
