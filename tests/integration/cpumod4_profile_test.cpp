@@ -60,29 +60,10 @@ void SetMeasurement(nlohmann::json& profile, float cpuMHz) {
     profile["packages"][0]["measurements"] = nlohmann::json::array({{{"cpuMHz", cpuMHz}}});
 }
 
-class Cpumod4OnProfile : public ::testing::Test {
+class Cpumod4OnProfile : public ModuleOnProfileTest {
 protected:
-    void TearDown() override { Release(); }
-    void Release() {
-        if (root_ != nullptr) {
-            root_->DropReference();
-            root_ = nullptr;
-        }
-    }
-    ResultCode Initialise(const nlohmann::json& profile) {
-        Release();
-        const Initialised result = InitialiseOn(harness_, profile);
-        root_ = result.root;
-        return result.code;
-    }
-    std::int32_t ProductCode() { return Ask(root_, interface_id::kCPUInfo, &ICPUInfo::GetProductCode); }
-    std::string Name() {
-        auto* info = Lookup<ICPUInfo>(root_, interface_id::kCPUInfo);
-        char name[61] = {};
-        EXPECT_EQ(info->GetProcessorName(1, name), result::kSuccess);
-        info->DropReference();
-        return name;
-    }
+    Cpumod4OnProfile() : ModuleOnProfileTest("Cpumod4.so") {}
+
     // The items among 1 to 18 that are set.
     std::vector<std::int32_t> Items() {
         auto* info = Lookup<ICPUInfo>(root_, interface_id::kCPUInfo);
@@ -131,9 +112,6 @@ protected:
         }
         return code;
     }
-
-    ModuleOnProfile harness_{"Cpumod4.so"};
-    IFreqIDUnknown* root_ = nullptr;
 };
 
 TEST_F(Cpumod4OnProfile, DesktopPartWithTwinstrand) {

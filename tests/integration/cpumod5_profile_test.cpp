@@ -61,29 +61,10 @@ void SetBrand(nlohmann::json& profile, const std::string& brand) {
 constexpr std::uint32_t kFrequencyScaling = 1u << 7;
 constexpr std::uint32_t kSecondThermalMonitor = 1u << 8;
 
-class Cpumod5OnProfile : public ::testing::Test {
+class Cpumod5OnProfile : public ModuleOnProfileTest {
 protected:
-    void TearDown() override { Release(); }
-    void Release() {
-        if (root_ != nullptr) {
-            root_->DropReference();
-            root_ = nullptr;
-        }
-    }
-    ResultCode Initialise(const nlohmann::json& profile) {
-        Release();
-        const Initialised result = InitialiseOn(harness_, profile);
-        root_ = result.root;
-        return result.code;
-    }
-    std::int32_t ProductCode() { return Ask(root_, interface_id::kCPUInfo, &ICPUInfo::GetProductCode); }
-    std::string Name() {
-        auto* info = Lookup<ICPUInfo>(root_, interface_id::kCPUInfo);
-        char name[61] = {};
-        EXPECT_EQ(info->GetProcessorName(1, name), result::kSuccess);
-        info->DropReference();
-        return name;
-    }
+    Cpumod5OnProfile() : ModuleOnProfileTest("Cpumod5.so") {}
+
     std::int32_t Item(std::int32_t item) {
         auto* info = Lookup<ICPUInfo>(root_, interface_id::kCPUInfo);
         std::int32_t value = -1;
@@ -110,9 +91,6 @@ protected:
         info->DropReference();
         return code;
     }
-
-    ModuleOnProfile harness_{"Cpumod5.so"};
-    IFreqIDUnknown* root_ = nullptr;
 };
 
 TEST_F(Cpumod5OnProfile, SingleCoreMobilePartOnA533Bus) {

@@ -80,29 +80,10 @@ struct Cache {
     bool operator==(const Cache&) const = default;
 };
 
-class Cpumod6OnProfile : public ::testing::Test {
+class Cpumod6OnProfile : public ModuleOnProfileTest {
 protected:
-    void TearDown() override { Drop(); }
-    void Drop() {
-        if (root_ != nullptr) {
-            root_->DropReference();
-            root_ = nullptr;
-        }
-    }
-    ResultCode Initialise(const nlohmann::json& profile) {
-        Drop();
-        const Initialised result = InitialiseOn(harness_, profile);
-        root_ = result.root;
-        return result.code;
-    }
-    std::int32_t ProductCode() { return Ask(root_, interface_id::kCPUInfo, &ICPUInfo::GetProductCode); }
-    std::string Name() {
-        auto* info = Lookup<ICPUInfo>(root_, interface_id::kCPUInfo);
-        char name[61] = {};
-        EXPECT_EQ(info->GetProcessorName(1, name), result::kSuccess);
-        info->DropReference();
-        return name;
-    }
+    Cpumod6OnProfile() : ModuleOnProfileTest("Cpumod6.so") {}
+
     std::string Guide() {
         auto* details = Lookup<ICPUDetails>(root_, interface_id::kCPUDetails);
         char guide[11] = {};
@@ -145,9 +126,6 @@ protected:
         info->DropReference();
         return code;
     }
-
-    ModuleOnProfile harness_{"Cpumod6.so"};
-    IFreqIDUnknown* root_ = nullptr;
 };
 
 TEST_F(Cpumod6OnProfile, DesktopPartWithTraceCacheAndCompatibilityGuide) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "module_on_profile.h"
 #include "sondrel/interface_ids.h"
@@ -73,5 +74,36 @@ inline Speeds AskSpeeds(IFreqIDUnknown* root,
     speeds->DropReference();
     return answer;
 }
+
+// A test that initialises one module library on profile variants; each
+// Initialise drops the module object of the one before.
+class ModuleOnProfileTest : public ::testing::Test {
+protected:
+    explicit ModuleOnProfileTest(const char* library) : harness_(library) {}
+    void TearDown() override { Release(); }
+    void Release() {
+        if (root_ != nullptr) {
+            root_->DropReference();
+            root_ = nullptr;
+        }
+    }
+    ResultCode Initialise(const nlohmann::json& profile) {
+        Release();
+        const Initialised result = InitialiseOn(harness_, profile);
+        root_ = result.root;
+        return result.code;
+    }
+    std::int32_t ProductCode() { return Ask(root_, interface_id::kCPUInfo, &ICPUInfo::GetProductCode); }
+    std::string Name() {
+        auto* info = Lookup<ICPUInfo>(root_, interface_id::kCPUInfo);
+        char name[61] = {};
+        EXPECT_EQ(info->GetProcessorName(1, name), result::kSuccess);
+        info->DropReference();
+        return name;
+    }
+
+    ModuleOnProfile harness_;
+    IFreqIDUnknown* root_ = nullptr;
+};
 
 }  // namespace sondrel::testing
